@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tessary needs to build, run and test. Fast when all are there.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config ccache
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont
+  xvfb xauth xdotool openbox imagemagick libjpeg-turbo-progs
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  sudo="sudo"
+fi
+$sudo apt-get update -q -o DPkg::Lock::Timeout=120
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q -o DPkg::Lock::Timeout=120 \
+  --no-install-recommends "${missing[@]}"

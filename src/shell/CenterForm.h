@@ -1,0 +1,10 @@
+#pragma once
+
+class QWidget;
+
+namespace tessary {
+
+// Centres a window on the screen's available area.
+void centerForm(QWidget& window);
+
+} // namespace tessary

@@ -1,0 +1,225 @@
+#include "engine/Play.h"
+#include "engine/RecordingHost.h"
+#include "engine/TestBoards.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace tessary::testing {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class PlayTest : public ::testing::Test {
+  protected:
+    GameState s;
+    Settings settings;
+    RecordingHost host;
+    Play play{s, settings, host};
+
+    // Centre of cell (c, r) in board pixels, with 10 x 10 pieces.
+    void click(int button, int col, int row) {
+        play.Picture1_MouseDown(button, float((col - 1) * 10 + 5), float((row - 1) * 10 + 5));
+    }
+    void select(int col, int row) {
+        s.play.selX = int16_t(col);
+        s.play.selY = int16_t(row);
+    }
+};
+
+TEST_F(PlayTest, ClickOnTheFirstPixelColumnOfACellCountsForTheCellBefore) {
+    arrangeBoard(s, {{"2,1", "1,1", "3,1"}});
+    play.Picture1_MouseDown(kLeftButton, 10.0f, 5.0f); // X = pieceW
+    EXPECT_EQ(s.play.selX, 1);
+    play.Picture1_MouseDown(kLeftButton, 11.0f, 5.0f);
+    EXPECT_EQ(s.play.selX, 2);
+    play.Picture1_MouseDown(kLeftButton, 0.0f, 0.0f); // X = 0 still gives column 1
+    EXPECT_EQ(s.play.selX, 1);
+}
+
+TEST_F(PlayTest, LeftClickSelectsWithSoundAndMovesTheOutline) {
+    arrangeBoard(s, {{"2,1", "1,1", "3,1"}});
+    click(kLeftButton, 1, 1);
+    click(kLeftButton, 2, 1);
+    EXPECT_EQ(host.calls,
+              (Calls{"toolbar show", "boardFront", "sfx 0", "outline 1,1", "toolbar show",
+                     "boardFront", "sfx 0", "drawCell 1,1", "outline 2,1"}));
+}
+
+TEST_F(PlayTest, ClicksOnSolvedPiecesOrOffTheBoardAreRefusedForEveryButton) {
+    arrangeBoard(s, {{"2,1", "1,1", "3,1"}});
+    select(1, 1);
+    for (int button : {kLeftButton, kRightButton, kMiddleButton}) {
+        host.clear();
+        click(button, 3, 1); // solved
+        EXPECT_EQ(host.only({"sfx"}), (Calls{"sfx 2"}));
+        host.clear();
+        play.Picture1_MouseDown(button, 35.0f, 5.0f); // the spare strip right of the cells
+        EXPECT_EQ(host.only({"sfx"}), (Calls{"sfx 2"}));
+        host.clear();
+        play.Picture1_MouseDown(button, 5.0f, 1.0e9f); // far outside any index
+        EXPECT_EQ(host.only({"sfx"}), (Calls{"sfx 2"}));
+    }
+    EXPECT_EQ(s.play.swaps, 0);
+    EXPECT_EQ(s.play.selX, 1);
+}
+
+TEST_F(PlayTest, ClickBeforeAnyPuzzleIsRefused) {
+    play.Picture1_MouseDown(kLeftButton, 5.0f, 5.0f);
+    EXPECT_EQ(host.only({"sfx"}), (Calls{"sfx 2"}));
+    EXPECT_EQ(s.play.selX, 0);
+}
+
+TEST_F(PlayTest, RightClickWithNothingSelectedIsRefusedAndNotCounted) {
+    arrangeBoard(s, {{"2,1", "1,1"}});
+    click(kRightButton, 1, 1);
+    EXPECT_EQ(host.only({"sfx", "drawCell"}), (Calls{"sfx 2"}));
+    EXPECT_EQ(s.play.swaps, 0);
+}
+
+TEST_F(PlayTest, RightClickOnTheSelectedPieceCountsAndKeepsTheSelection) {
+    arrangeBoard(s, {{"2,1", "1,1", "3,1"}});
+    select(1, 1);
+    click(kRightButton, 1, 1);
+    EXPECT_EQ(s.play.swaps, 1);
+    EXPECT_EQ(s.play.goodSwaps, 0);
+    EXPECT_EQ(host.only({"sfx", "drawCell", "outline"}),
+              (Calls{"drawCell 1,1", "drawCell 1,1", "sfx 0", "drawCell 1,1", "outline 1,1"}));
+    EXPECT_EQ(s.play.selX, 1);
+}
+
+TEST_F(PlayTest, SwapThatHomesNeitherPieceMovesTheSelectionWithThePiece) {
+    // A four-cycle: exchanging opposite cells sends neither piece home.
+    arrangeBoard(s, {{"2,1", "3,1", "4,1", "1,1"}});
+    select(1, 1);
+    click(kRightButton, 3, 1);
+    EXPECT_EQ(host.only({"sfx", "drawCell", "outline"}),
+              (Calls{"drawCell 3,1", "drawCell 1,1", "sfx 0", "drawCell 1,1", "outline 3,1"}));
+    EXPECT_EQ(s.play.selX, 3);
+    EXPECT_EQ(s.play.goodSwaps, 0);
+    EXPECT_EQ(s.play.leftToMove, 4);
+}
+
+TEST_F(PlayTest, SwapThatHomesOnlyTheTargetsPieceFollowsTheSelectedPiece) {
+    // (1,1) holds (2,1); its own piece lies at (3,1). Swapping with (3,1) homes only that one.
+    arrangeBoard(s, {{"2,1", "3,1", "1,1"}});
+    select(1, 1);
+    click(kRightButton, 3, 1);
+    EXPECT_EQ(host.only({"sfx"}), (Calls{"sfx 3"}));
+    EXPECT_EQ(s.play.selX, 3);
+    EXPECT_EQ(s.play.goodSwaps, 1);
+    EXPECT_EQ(host.calls.back(), "outline 3,1");
+}
+
+TEST_F(PlayTest, SwapThatHomesOnlyTheSelectedPieceKeepsTheSelectionInPlace) {
+    arrangeBoard(s, {{"3,1", "1,1", "2,1"}});
+    select(1, 1);
+    click(kRightButton, 3, 1);
+    EXPECT_EQ(host.only({"sfx", "drawCell", "outline"}),
+              (Calls{"drawCell 3,1", "drawCell 1,1", "sfx 4", "outline 1,1"}));
+    EXPECT_EQ(s.play.selX, 1);
+    EXPECT_EQ(s.play.goodSwaps, 1);
+}
+
+TEST_F(PlayTest, SwapThatHomesBothPiecesClearsTheSelectionAndEarnsTwo) {
+    arrangeBoard(s, {{"2,1", "1,1", "4,1", "3,1"}});
+    select(1, 1);
+    click(kRightButton, 2, 1);
+    EXPECT_EQ(host.only({"sfx", "drawCell", "outline"}),
+              (Calls{"drawCell 2,1", "drawCell 1,1", "sfx 4", "drawCell 1,1"}));
+    EXPECT_EQ(s.play.selX, 0);
+    EXPECT_EQ(s.play.selY, 0);
+    EXPECT_EQ(s.play.goodSwaps, 2);
+    EXPECT_EQ(s.play.leftToMove, 2);
+    EXPECT_TRUE(s.play.gameOn);
+}
+
+TEST_F(PlayTest, OverlayIsRepaintedAwayAndTheClickStillActs) {
+    arrangeBoard(s, {{"2,1", "1,1", "3,1"}});
+    s.play.peekShown = true;
+    click(kLeftButton, 1, 1);
+    EXPECT_FALSE(s.play.peekShown);
+    EXPECT_EQ(host.calls, (Calls{"toolbar show", "boardFront", "paint", "sfx 0", "outline 1,1"}));
+}
+
+TEST_F(PlayTest, TheLastSwapFinishesThePuzzleInOrder) {
+    arrangeBoard(s, {{"2,1", "1,1"}});
+    s.puzzle = PuzzleDescription{};
+    s.puzzle.puzType = 1;
+    s.puzzle.imgAcross = 2;
+    s.puzzle.imgDown = 2;
+    s.puzzle.puzTitle = "Harbour";
+    settings.playerName = "Ann";
+    select(1, 1);
+    host.clear();
+    click(kRightButton, 2, 1);
+    EXPECT_EQ(host.calls, (Calls{"toolbar show", "boardFront", "drawCell 2,1", "drawCell 1,1",
+                                 "sfx 4", "drawCell 1,1", "sfx 3", "blink off", "save off",
+                                 "performance", "toolbar show", "toolbar finished", "toolbar show",
+                                 "enterHof 37 Harbour 2 Ann 0"}));
+    EXPECT_FALSE(s.play.gameOn);
+    // base 30, swaps 1 costs 3, two pieces home earn 10: 37.
+    EXPECT_EQ(s.play.netScore, 37);
+    EXPECT_EQ(host.lastScoreText, "Pieces: 4  (2 Across, 2 Down)\r\n"
+                                  "Correct Swaps 2 of 1  (200%)\r\nNet Score 37");
+}
+
+TEST_F(PlayTest, APuzzleFinishedWithoutAGoodSwapEntersNoHallOfFame) {
+    arrangeBoard(s, {{"2,1", "1,1"}});
+    s.play.assistMove = true; // an assist's landing swap earns no credit
+    select(1, 1);
+    play.doSwap(s.play.selX, s.play.selY, 2, 1);
+    EXPECT_EQ(s.play.goodSwaps, 0);
+    EXPECT_FALSE(s.play.gameOn);
+    EXPECT_TRUE(host.only({"enterHof"}).empty());
+    EXPECT_EQ(host.only({"performance"}).size(), 1u);
+}
+
+TEST_F(PlayTest, AfterTheEndEveryClickIsRefused) {
+    arrangeBoard(s, {{"1,1", "2,1"}});
+    s.play.gameOn = false;
+    click(kLeftButton, 1, 1);
+    click(kRightButton, 2, 1);
+    EXPECT_EQ(host.only({"sfx"}), (Calls{"sfx 2", "sfx 2"}));
+}
+
+TEST_F(PlayTest, CountersStopAt32767AndTheSwapStillHappens) {
+    arrangeBoard(s, {{"2,1", "1,1", "4,1", "3,1"}});
+    s.play.swaps = 32767;
+    s.play.goodSwaps = 32766;
+    select(1, 1);
+    click(kRightButton, 2, 1);
+    EXPECT_EQ(s.play.swaps, 32767);
+    EXPECT_EQ(s.play.goodSwaps, 32766); // + 2 would overflow: left as it was
+    EXPECT_TRUE(s.isSolved(1, 1));
+    EXPECT_TRUE(s.isSolved(2, 1));
+}
+
+TEST_F(PlayTest, ThousandsOfRandomClicksKeepTheBoardConsistent) {
+    std::mt19937 rng(2026);
+    for (int game = 0; game < 40; ++game) {
+        const int across = 1 + int(rng() % 7), down = 1 + int(rng() % 7);
+        s = GameState{};
+        play.board().setSize(across, down);
+        play.board().placeHome();
+        SeededRandom shuffleRandom(rng());
+        play.board().shuffle(shuffleRandom);
+        play.board().countLeft();
+        s.board.pieceW = 10;
+        s.board.pieceH = 10;
+        s.play.gameOn = s.play.leftToMove != 0;
+        for (int i = 0; i < 400; ++i) {
+            const int button = (rng() % 3 == 0) ? kLeftButton : kRightButton;
+            play.Picture1_MouseDown(button, float(rng() % (across * 10 + 20)) - 5.0f,
+                                    float(rng() % (down * 10 + 20)) - 5.0f);
+            ASSERT_TRUE(boardConsistent(s)) << "game " << game << " click " << i;
+            if (s.play.selX != 0) {
+                ASSERT_FALSE(s.isSolved(s.play.selX, s.play.selY));
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace tessary::testing

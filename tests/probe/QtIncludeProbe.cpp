@@ -1,0 +1,6 @@
+// Built with the core's settings only; it must not find Qt.
+#include <QString>
+
+int probe() {
+    return QString("x").size();
+}
