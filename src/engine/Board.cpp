@@ -43,11 +43,13 @@ int drawIndex(RandomSource& random, int n) {
 void Board::shuffle(RandomSource& random) {
     const int across = s_.board.boardAcross;
     const int down = s_.board.boardDown;
+    int done = 0;
     for (int c = 1; c <= across; ++c)
         for (int r = 1; r <= down; ++r) {
             const int x = drawIndex(random, across);
             const int y = drawIndex(random, down);
             swapCells(c, r, x, y, true);
+            host_.shuffleProgress(++done, across * down);
         }
 }
 

@@ -21,6 +21,7 @@ class Board {
     void placeHome();
 
     // One exchange per cell, column by column; each partner's column is drawn before its row.
+    // The host hears of each exchange, so the player can watch the board shuffle.
     void shuffle(RandomSource& random);
 
     // Recomputes leftToMove: the cells whose piece is not at home.

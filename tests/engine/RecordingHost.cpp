@@ -46,6 +46,85 @@ void RecordingHost::enterHof(int32_t netScore, const std::string& title, int pie
                     std::to_string(pieces) + " " + playerName + " " + std::to_string(flag));
 }
 
+void RecordingHost::showSolutionPicture() {
+    calls.push_back("solution show");
+}
+void RecordingHost::hideSolutionPicture() {
+    calls.push_back("solution hide");
+}
+void RecordingHost::drawMark(int col, int row, MarkColor fill) {
+    calls.push_back(std::string(fill == MarkColor::Blue ? "mark blue " : "mark green ") +
+                    cell(col, row));
+}
+void RecordingHost::showSmallImage(int left, float top, int width, int height) {
+    smallImageShown = true;
+    calls.push_back("small show " + std::to_string(left) + "," + std::to_string(int(top)) + " " +
+                    std::to_string(width) + "x" + std::to_string(height));
+}
+void RecordingHost::hideSmallImage() {
+    smallImageShown = false;
+    calls.push_back("small hide");
+}
+void RecordingHost::setToolbarWidth(int pixels) {
+    calls.push_back("toolbar width " + std::to_string(pixels));
+}
+void RecordingHost::setToolbarCaption(const std::string& caption) {
+    calls.push_back("toolbar caption " + caption);
+}
+void RecordingHost::showMoveBox(int left, int top, GridPos home) {
+    calls.push_back("tile show " + cell(left, top) + " piece " + cell(home.x, home.y));
+}
+void RecordingHost::moveMoveBox(int left, int top) {
+    calls.push_back("tile " + cell(left, top));
+}
+void RecordingHost::hideMoveBox() {
+    calls.push_back("tile hide");
+}
+void RecordingHost::minimizeMain() {
+    calls.push_back("minimize");
+}
+void RecordingHost::MenuSave_Click() {
+    calls.push_back("save game");
+}
+void RecordingHost::setDefaultPointer() {
+    calls.push_back("pointer");
+}
+void RecordingHost::showNewPuzzleDialog() {
+    calls.push_back("NewPuz");
+    if (onNewPuzzleDialog)
+        onNewPuzzleDialog();
+}
+void RecordingHost::putINI() {
+    calls.push_back("putINI");
+}
+void RecordingHost::showImageChooser() {
+    std::pair<std::string, std::string> answer;
+    if (!chooserAnswers.empty()) {
+        answer = chooserAnswers.front();
+        chooserAnswers.pop_front();
+    }
+    calls.push_back("Viewer " + answer.first);
+    if (onImageChooser)
+        onImageChooser();
+    if (chosenFile)
+        *chosenFile = answer.first;
+    if (chosenTitle)
+        *chosenTitle = answer.second;
+}
+bool RecordingHost::prepareLayout() {
+    calls.push_back(picturesLoad ? "prepare ok" : "prepare failed");
+    return picturesLoad;
+}
+void RecordingHost::applyLayout() {
+    calls.push_back("layout");
+    if (onApplyLayout)
+        onApplyLayout();
+}
+void RecordingHost::shuffleProgress(int, int) {}
+void RecordingHost::setBoardInputEnabled(bool on) {
+    calls.push_back(on ? "input on" : "input off");
+}
+
 std::vector<std::string> RecordingHost::only(std::initializer_list<std::string> prefixes) const {
     std::vector<std::string> kept;
     for (const auto& call : calls)

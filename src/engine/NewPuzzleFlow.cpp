@@ -1,0 +1,79 @@
+#include "engine/NewPuzzleFlow.h"
+
+#include <string>
+
+namespace tessary {
+
+namespace {
+
+// The title a picture gives its puzzle: its file name without folder and extension.
+std::string titleOf(const std::string& chosenTitle) {
+    const auto dot = chosenTitle.find_last_of('.');
+    return dot == std::string::npos || dot == 0 ? chosenTitle : chosenTitle.substr(0, dot);
+}
+
+} // namespace
+
+void NewPuzzleFlow::newPuzzle() {
+    if (s_.play.gameOn)
+        host_.MenuSave_Click();
+    const bool wasOn = s_.play.gameOn;
+    s_.play.gameOn = false;
+    host_.setBlinkTimer(false);
+    host_.setToolbarVisible(false);
+    host_.setDefaultPointer();
+    host_.showNewPuzzleDialog();
+    host_.putINI();
+    chooseImages();
+
+    PuzzleDescription& p = s_.puzzle;
+    // No first picture, or a later one left out, abandons the new puzzle; so does a picture
+    // that cannot be read. Nothing of the game in play has changed yet.
+    bool complete = p.puzType >= kSingle && p.puzType <= kTwoByTwo;
+    for (int i = 1; complete && i <= p.puzType; ++i)
+        complete = !p.puzFile[i].empty();
+    if (!complete || !host_.prepareLayout()) {
+        abandon(wasOn);
+        return;
+    }
+
+    s_.play.swaps = 0;
+    s_.play.goodSwaps = 0;
+    s_.play.peeks = 0;
+    s_.play.assists = 0;
+    host_.applyLayout();
+    Board& board = play_.board();
+    board.countLeft();
+    board.placeHome();
+    board.shuffle(random_);
+    board.countLeft();
+    host_.hideSolutionPicture();
+    host_.setBoardInputEnabled(true);
+    s_.play.gameOn = true;
+    host_.setBlinkTimer(true);
+    host_.setSaveEnabled(true);
+}
+
+void NewPuzzleFlow::chooseImages() {
+    PuzzleDescription& p = s_.puzzle;
+    const int images = p.puzType;
+    for (int i = 1; i <= images && i < int(p.puzFile.size()); ++i) {
+        if (images > 1)
+            p.chooserCaption =
+                "Select puzzle " + std::to_string(i) + " of " + std::to_string(images);
+        host_.showImageChooser();
+        p.puzPath = p.chosenFile;
+        if (p.chosenFile.size() >= 4)
+            p.puzTitle = titleOf(p.chosenTitle);
+        p.puzFile[i] = p.chosenFile;
+    }
+}
+
+void NewPuzzleFlow::abandon(bool wasOn) {
+    s_.play.gameOn = wasOn;
+    if (wasOn)
+        host_.setBlinkTimer(true);
+    host_.setToolbarVisible(true);
+}
+
+} // namespace tessary

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "engine/GameHost.h"
+#include "engine/GameState.h"
+#include "engine/Play.h"
+#include "engine/RandomSource.h"
+
+namespace tessary {
+
+// "New Game": save the game in play, ask for size and type, one picture per image, lay the
+// board out, put every piece home and shuffle it in view.
+class NewPuzzleFlow {
+  public:
+    NewPuzzleFlow(GameState& state, GameHost& host, Play& play, RandomSource& random)
+        : s_(state), host_(host), play_(play), random_(random) {}
+
+    void newPuzzle();
+
+  private:
+    void abandon(bool wasOn);
+    void chooseImages();
+
+    GameState& s_;
+    GameHost& host_;
+    Play& play_;
+    RandomSource& random_;
+};
+
+} // namespace tessary

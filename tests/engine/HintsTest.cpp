@@ -1,0 +1,172 @@
+#include "engine/Hints.h"
+#include "engine/RecordingHost.h"
+#include "engine/TestBoards.h"
+
+#include <gtest/gtest.h>
+
+namespace tessary::testing {
+namespace {
+
+using Calls = std::vector<std::string>;
+constexpr int kF2 = 113, kF3 = 114, kF4 = 115, kF5 = 116, kF6 = 117, kF7 = 118, kF8 = 119,
+              kF9 = 120, kF10 = 121;
+
+class HintsTest : public ::testing::Test {
+  protected:
+    GameState s;
+    Settings settings;
+    RecordingHost host;
+    Play play{s, settings, host};
+    Hints hints{s, host, play};
+
+    void select(int col, int row) {
+        s.play.selX = int16_t(col);
+        s.play.selY = int16_t(row);
+    }
+    int costs() const { return s.play.peeks + s.play.assists + s.play.swaps + s.play.goodSwaps; }
+};
+
+TEST_F(HintsTest, WithNoGameInPlayOnlyToolbarAndMinimiseWork) {
+    arrangeBoard(s, {{"2,1", "1,1"}});
+    select(1, 1);
+    s.play.gameOn = false;
+    for (int key = kF2; key <= kF8; ++key)
+        EXPECT_TRUE(hints.Form_KeyDown(key));
+    EXPECT_TRUE(host.calls.empty());
+    EXPECT_EQ(costs(), 0);
+    hints.Form_KeyDown(kF9);
+    hints.Form_KeyDown(kF10);
+    EXPECT_EQ(host.calls, (Calls{"toolbar show", "minimize"}));
+}
+
+TEST_F(HintsTest, OtherKeysAreLeftAlone) {
+    arrangeBoard(s, {{"2,1", "1,1"}});
+    EXPECT_FALSE(hints.Form_KeyDown(112)); // F1 belongs to the help menu
+    EXPECT_FALSE(hints.Form_KeyDown('A'));
+    EXPECT_TRUE(host.calls.empty());
+}
+
+TEST_F(HintsTest, F5MarksSolvedCellsAndTheNextKeyOnlyRemovesTheOverlay) {
+    arrangeBoard(s, {{"2,1", "1,1", "3,1"}});
+    hints.Form_KeyDown(kF5);
+    EXPECT_EQ(host.calls, (Calls{"mark blue 3,1"}));
+    EXPECT_TRUE(s.play.peekShown);
+    EXPECT_EQ(s.play.peeks, 1);
+    host.clear();
+    EXPECT_TRUE(hints.Form_KeyDown(kF5));
+    EXPECT_EQ(host.calls, (Calls{"paint"}));
+    EXPECT_FALSE(s.play.peekShown);
+    EXPECT_EQ(s.play.peeks, 1);
+}
+
+TEST_F(HintsTest, F5OverTheF6OverlayDoesNotRun) {
+    arrangeBoard(s, {{"2,1", "1,1", "3,1"}});
+    hints.Form_KeyDown(kF6);
+    EXPECT_EQ(host.calls, (Calls{"mark green 1,1", "mark green 2,1"}));
+    host.clear();
+    hints.Form_KeyDown(kF5);
+    EXPECT_EQ(host.calls, (Calls{"paint"}));
+    EXPECT_EQ(s.play.peeks, 1);
+}
+
+TEST_F(HintsTest, F2TogglesTheOutlinesForFree) {
+    arrangeBoard(s, {{"2,1", "1,1"}});
+    hints.Form_KeyDown(kF2);
+    EXPECT_TRUE(s.play.showMisplaced);
+    hints.Form_KeyDown(kF2);
+    EXPECT_FALSE(s.play.showMisplaced);
+    EXPECT_EQ(host.calls, (Calls{"paint", "paint"}));
+    EXPECT_EQ(costs(), 0);
+}
+
+TEST_F(HintsTest, F3CostsAPeekEveryTimeAndAClickHidesIt) {
+    arrangeBoard(s, {{"2,1", "1,1"}});
+    hints.Form_KeyDown(kF3);
+    hints.Form_KeyDown(kF3);
+    hints.basePic_Click();
+    EXPECT_EQ(host.calls, (Calls{"solution show", "solution show", "solution hide"}));
+    EXPECT_EQ(s.play.peeks, 2);
+}
+
+TEST_F(HintsTest, F4TwiceCostsOnePeekAndRestoresTheToolbarWidth) {
+    arrangeBoard(s, {{"2,1", "1,1"}});
+    s.board.boardW = 400;
+    s.board.boardH = 300;
+    s.board.toolImgLeft = 50;
+    s.board.toolImgTop = 0;
+    s.board.toolImgH = 121;
+    hints.Form_KeyDown(kF4);
+    hints.Form_KeyDown(kF4);
+    EXPECT_EQ(s.play.peeks, 1);
+    EXPECT_EQ(host.only({"small", "toolbar"}),
+              (Calls{"toolbar show", "small show 50,0 161x121", "toolbar width 211",
+                     "toolbar caption Tessary", "toolbar show", "toolbar width 51", "small hide",
+                     "toolbar caption Tessary"}));
+}
+
+TEST_F(HintsTest, AssistsWithNothingSelectedCostNothing) {
+    arrangeBoard(s, {{"2,1", "1,1"}});
+    hints.Form_KeyDown(kF7);
+    hints.Form_KeyDown(kF8);
+    EXPECT_EQ(host.calls, (Calls{"sfx 6", "sfx 7"}));
+    EXPECT_EQ(costs(), 0);
+}
+
+TEST_F(HintsTest, F7FetchesThePieceSlidingItInAStraightLineAndClearsTheSelection) {
+    // Cell (1,1) wants piece (1,1), which lies at (3,1); (3,1) holds it, (1,1) holds (2,1)...
+    arrangeBoard(s, {{"2,1", "3,1", "1,1"}});
+    select(1, 1);
+    hints.Form_KeyDown(kF7);
+    EXPECT_TRUE(s.isSolved(1, 1));
+    EXPECT_EQ(s.play.selX, 0);
+    EXPECT_EQ(s.play.assists, 1);
+    EXPECT_EQ(s.play.swaps, 0);
+    EXPECT_EQ(s.play.goodSwaps, 0);
+    const auto tiles = host.only({"tile"});
+    ASSERT_EQ(tiles.size(), 27u);
+    EXPECT_EQ(tiles.front(), "tile show 20,0 piece 1,1");
+    EXPECT_EQ(tiles[13], "tile 10,0"); // halfway (12.5 of 25 steps across 20 pixels)
+    EXPECT_EQ(tiles[25], "tile 0,0");  // exactly over the target cell
+    EXPECT_EQ(tiles[26], "tile hide");
+    // The slide sounds before the landing swap's sound; the outline left behind is removed.
+    EXPECT_EQ(host.only({"sfx"}), (Calls{"sfx 12", "sfx 4"}));
+    EXPECT_EQ(host.calls.back(), "drawCell 3,1");
+}
+
+TEST_F(HintsTest, F8FollowsTheDisplacedPieceUntilTheCycleCloses) {
+    arrangeBoard(s, {{"2,1", "3,1", "1,1"}});
+    select(1, 1);
+    hints.Form_KeyDown(kF8); // (2,1) goes home, (3,1) comes to (1,1)
+    EXPECT_EQ(s.play.selX, 1);
+    EXPECT_EQ(s.pieceAt(1, 1), (GridPos{3, 1}));
+    hints.Form_KeyDown(kF8); // (3,1) home and (1,1) home too: the puzzle is finished
+    EXPECT_EQ(s.play.selX, 0);
+    EXPECT_EQ(s.play.assists, 2);
+    EXPECT_EQ(s.play.goodSwaps, 0);
+    EXPECT_FALSE(s.play.gameOn);
+    // Finished by assists: performance shown before the last assist is counted, no Hall of Fame.
+    EXPECT_EQ(host.lastScoreText.find("Assists 2"), std::string::npos);
+    EXPECT_NE(host.lastScoreText.find("Assists 1"), std::string::npos);
+    EXPECT_TRUE(host.only({"enterHof"}).empty());
+}
+
+TEST_F(HintsTest, F8SlidesDownAColumn) {
+    arrangeBoard(s, {{"1,2"}, {"1,1"}}, 10, 8);
+    select(1, 1);
+    hints.sendPieceHome();
+    const auto tiles = host.only({"tile"});
+    EXPECT_EQ(tiles.front(), "tile show 0,0 piece 1,2");
+    EXPECT_EQ(tiles[25], "tile 0,8");
+    EXPECT_EQ(host.only({"sfx"}).front(), "sfx 13");
+}
+
+TEST_F(HintsTest, ToolbarButtonsRunTheSameCommands) {
+    arrangeBoard(s, {{"2,1", "1,1"}});
+    hints.runCommand(6);
+    hints.runCommand(1); // help is the window's own business
+    hints.runCommand(11);
+    EXPECT_EQ(host.calls, (Calls{"mark green 1,1", "mark green 2,1"}));
+}
+
+} // namespace
+} // namespace tessary::testing

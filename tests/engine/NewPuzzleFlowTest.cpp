@@ -1,0 +1,147 @@
+#include "engine/NewPuzzleFlow.h"
+#include "engine/RecordingHost.h"
+#include "engine/TestBoards.h"
+
+#include <gtest/gtest.h>
+
+namespace tessary::testing {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class NewPuzzleFlowTest : public ::testing::Test {
+  protected:
+    GameState s;
+    Settings settings;
+    RecordingHost host;
+    Play play{s, settings, host};
+    SeededRandom random{7};
+    NewPuzzleFlow flow{s, host, play, random};
+
+    void SetUp() override {
+        host.chosenFile = &s.puzzle.chosenFile;
+        host.chosenTitle = &s.puzzle.chosenTitle;
+        // The layout makes the board imgAcross x imgDown per image, side by side.
+        host.onApplyLayout = [this] {
+            play.board().setSize(s.puzzle.imgAcross * s.puzzle.puzType, s.puzzle.imgDown);
+        };
+    }
+    void dialogChooses(int type, int across, int down) {
+        host.onNewPuzzleDialog = [=, this] {
+            s.puzzle.puzType = int16_t(type);
+            s.puzzle.imgAcross = int16_t(across);
+            s.puzzle.imgDown = int16_t(down);
+        };
+    }
+    void gameInPlay() {
+        arrangeBoard(s, {{"2,1", "1,1", "3,1"}});
+        s.play.leftToMove = 2;
+        s.play.swaps = 5;
+        s.play.goodSwaps = 1;
+        s.play.peeks = 2;
+        s.play.assists = 1;
+        s.puzzle.puzTitle = "old";
+    }
+};
+
+TEST_F(NewPuzzleFlowTest, ASinglePuzzleStartsShuffledWithFreshCounters) {
+    gameInPlay();
+    dialogChooses(kSingle, 6, 5);
+    host.chooserAnswers = {{"/pics/harbour.jpg", "harbour.jpg"}};
+    flow.newPuzzle();
+    EXPECT_EQ(host.only({"save", "NewPuz", "putINI", "Viewer", "prepare", "layout"}),
+              (Calls{"save game", "NewPuz", "putINI", "Viewer /pics/harbour.jpg", "prepare ok",
+                     "layout", "save on"}));
+    EXPECT_TRUE(s.play.gameOn);
+    EXPECT_EQ(s.play.swaps + s.play.goodSwaps + s.play.peeks + s.play.assists, 0);
+    EXPECT_EQ(s.puzzle.puzTitle, "harbour");
+    EXPECT_EQ(s.puzzle.puzFile[1], "/pics/harbour.jpg");
+    EXPECT_EQ(s.puzzle.puzPath, "/pics/harbour.jpg");
+    EXPECT_TRUE(boardConsistent(s));
+    // One exchange per cell, each redrawing its two cells; then play begins.
+    EXPECT_EQ(host.only({"drawCell"}).size(), 2u * 30u);
+    EXPECT_EQ(host.calls.back(), "save on");
+    EXPECT_EQ(host.only({"blink on", "input on", "solution hide"}),
+              (Calls{"solution hide", "input on", "blink on"}));
+}
+
+TEST_F(NewPuzzleFlowTest, A2x2PuzzleAsksForFourPicturesWithNumberedCaptions) {
+    dialogChooses(kTwoByTwo, 2, 2);
+    std::vector<std::string> captions;
+    host.onImageChooser = [&] { captions.push_back(s.puzzle.chooserCaption); };
+    host.chooserAnswers = {
+        {"a.bmp", "a.bmp"}, {"b.bmp", "b.bmp"}, {"c.jpg", "c.jpg"}, {"d.jpg", "d.jpg"}};
+    flow.newPuzzle();
+    EXPECT_EQ(captions, (std::vector<std::string>{"Select puzzle 1 of 4", "Select puzzle 2 of 4",
+                                                  "Select puzzle 3 of 4", "Select puzzle 4 of 4"}));
+    EXPECT_EQ(s.puzzle.puzTitle, "d");
+    EXPECT_TRUE(s.play.gameOn);
+}
+
+TEST_F(NewPuzzleFlowTest, ASingleLeavesTheLastCaptionAlone) {
+    s.puzzle.chooserCaption = "Select puzzle 3 of 3";
+    dialogChooses(kSingle, 2, 2);
+    host.chooserAnswers = {{"a.bmp", "a.bmp"}};
+    flow.newPuzzle();
+    EXPECT_EQ(s.puzzle.chooserCaption, "Select puzzle 3 of 3");
+}
+
+TEST_F(NewPuzzleFlowTest, CancellingTheFirstPictureOfADoubleStillAsksForTheSecondThenGivesUp) {
+    gameInPlay();
+    const GameState before = s;
+    dialogChooses(kDouble, 4, 4);
+    host.chooserAnswers = {{"", ""}, {"b.jpg", "b.jpg"}};
+    flow.newPuzzle();
+    EXPECT_EQ(host.only({"Viewer", "prepare", "layout"}), (Calls{"Viewer ", "Viewer b.jpg"}));
+    // Saved first, then the old game goes on: blink back on, toolbar shown, counters kept.
+    EXPECT_EQ(host.calls.front(), "save game");
+    EXPECT_EQ(host.only({"blink", "toolbar"}),
+              (Calls{"blink off", "toolbar hide", "blink on", "toolbar show"}));
+    EXPECT_TRUE(s.play.gameOn);
+    EXPECT_EQ(s.play.swaps, 5);
+    EXPECT_EQ(s.play.assists, 1);
+    EXPECT_EQ(s.pieceAt(1, 1), before.pieceAt(1, 1));
+    EXPECT_TRUE(host.only({"drawCell"}).empty());
+}
+
+TEST_F(NewPuzzleFlowTest, CancellingALaterPictureAlsoGivesUp) {
+    gameInPlay();
+    dialogChooses(kTriple, 2, 2);
+    host.chooserAnswers = {{"a.jpg", "a.jpg"}, {"", ""}, {"c.jpg", "c.jpg"}};
+    flow.newPuzzle();
+    EXPECT_TRUE(host.only({"prepare", "layout"}).empty());
+    EXPECT_EQ(s.play.swaps, 5);
+}
+
+TEST_F(NewPuzzleFlowTest, AnUnreadablePictureLeavesTheGameInPlayUntouched) {
+    gameInPlay();
+    dialogChooses(kSingle, 3, 3);
+    host.chooserAnswers = {{"broken.jpg", "broken.jpg"}};
+    host.picturesLoad = false;
+    flow.newPuzzle();
+    EXPECT_EQ(host.only({"prepare", "layout"}), (Calls{"prepare failed"}));
+    EXPECT_TRUE(s.play.gameOn);
+    EXPECT_EQ(s.play.swaps, 5);
+    EXPECT_EQ(s.play.peeks, 2);
+    EXPECT_EQ(s.board.boardAcross, 3);
+}
+
+TEST_F(NewPuzzleFlowTest, NoGameInPlayIsNotSavedAndAGiveUpLeavesTheBlinkOff) {
+    dialogChooses(kSingle, 3, 3);
+    host.chooserAnswers = {{"", ""}};
+    flow.newPuzzle();
+    EXPECT_TRUE(host.only({"save"}).empty());
+    EXPECT_EQ(host.only({"blink"}), (Calls{"blink off"}));
+    EXPECT_FALSE(s.play.gameOn);
+}
+
+TEST_F(NewPuzzleFlowTest, ANewPuzzleWithoutATypeIsGivenUp) {
+    dialogChooses(0, 3, 3); // no settings file and no type picked
+    s.puzzle.puzFile[1] = "left-over.jpg";
+    flow.newPuzzle();
+    EXPECT_TRUE(host.only({"Viewer", "prepare"}).empty());
+    EXPECT_FALSE(s.play.gameOn);
+}
+
+} // namespace
+} // namespace tessary::testing
