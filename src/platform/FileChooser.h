@@ -16,13 +16,13 @@ class FileChooser {
 
     virtual ~FileChooser() = default;
 
-    bool CancelError = false;  // a cancel is reported as a failure instead of a normal return
-    std::string DefaultExt;    // added when the player types no extension ("sav", ".bmp")
+    bool CancelError = false; // a cancel is reported as a failure instead of a normal return
+    std::string DefaultExt;   // added when the player types no extension ("sav", ".bmp")
     std::string DialogTitle;
-    std::string FileName;      // initial name; after OK the chosen full path
-    std::string Filter;        // "description|pattern|description|pattern"
-    int Flags = 0;             // kPathMustExist, kFileMustExist; 0 never asks before overwriting
-    std::string InitDir;       // folder to start in when FileName names none
+    std::string FileName; // initial name; after OK the chosen full path
+    std::string Filter;   // "description|pattern|description|pattern"
+    int Flags = 0;        // kPathMustExist, kFileMustExist; 0 never asks before overwriting
+    std::string InitDir;  // folder to start in when FileName names none
     std::vector<std::string> AlsoAccept; // more patterns shown under the filter's first entry
 
     // Shows the chooser. Returns false only for a cancel with CancelError set; a cancel

@@ -11,7 +11,9 @@ namespace tessary {
 
 namespace {
 // The window was laid out in twips; at 15 twips a pixel these are its pixel positions.
-constexpr int px(int twips) { return twips / 15; }
+constexpr int px(int twips) {
+    return twips / 15;
+}
 
 QFont scoreFont() {
     QFont font(QStringLiteral("Sans Serif"));
