@@ -1,0 +1,11 @@
+#include "platform/QtBeep.h"
+
+#include <QApplication>
+
+namespace tessary {
+
+void QtBeep::beep(Kind) {
+    QApplication::beep();
+}
+
+} // namespace tessary

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/Beep.h"
+
+namespace tessary {
+
+// The desktop has one bell; every kind of beep rings it.
+class QtBeep : public Beep {
+  public:
+    void beep(Kind kind) override;
+};
+
+} // namespace tessary

@@ -1,0 +1,29 @@
+#include "platform/QtShell.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStringList>
+#include <QUrl>
+
+namespace tessary {
+
+void QtShell::openLink(const std::string& address) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(address), QUrl::StrictMode));
+}
+
+bool QtShell::openDocument(const std::string& path) {
+    const QString file = QString::fromStdString(path);
+    if (!QFileInfo::exists(file))
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+}
+
+bool QtShell::startProgram(const std::string& program, const std::vector<std::string>& args) {
+    QStringList arguments;
+    for (const auto& a : args)
+        arguments << QString::fromStdString(a);
+    return QProcess::startDetached(QString::fromStdString(program), arguments);
+}
+
+} // namespace tessary
