@@ -1,0 +1,101 @@
+#include "score/HofFile.h"
+
+#include "storage/DataFile.h"
+#include "storage/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace tessary {
+namespace {
+
+HallOfFame sampleList() {
+    HallOfFame list;
+    list.insertAt(1, makeHofEntry(1250, "Lighthouse at dusk", 80, "Ann", "12/6/99"));
+    list.insertAt(2, makeHofEntry(-35, "  Cat ", 2500, "  Smith, \"Bo\"", "1/2/2024"));
+    list.insertAt(3, makeHofEntry(7, "", 4, "", ""));
+    return list;
+}
+
+TEST(HofFile, AnEntryIsSixLines) {
+    HallOfFame list;
+    list.insertAt(1, makeHofEntry(1250, "Lighthouse", 80, "Ann", "12/6/99"));
+    EXPECT_EQ(hofText(list), " 1 \r\n 1250 \r\n 80 \r\n 0 \r\nLighthou\r\n\"Ann\"\r\n12/6/99\r\n");
+    EXPECT_EQ(hofText(HallOfFame{}), " 0 \r\n");
+    EXPECT_EQ(hofFileName(), "tess.hof");
+}
+
+TEST(HofFile, RoundTripKeepsEveryField) {
+    TempFolder dir;
+    ASSERT_TRUE(putHOF(dir.path, sampleList()));
+    HallOfFame list;
+    ASSERT_TRUE(getHOF(dir.path, list));
+    EXPECT_EQ(list.hofCount, 3);
+    HallOfFame want = sampleList();
+    want.hof[2].name = "  Smith, 'Bo'"; // a double quote cannot be stored in a quoted field
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(list.hof[i], want.hof[i]) << i;
+    EXPECT_EQ(list.hof[3].tag, "        ");
+}
+
+TEST(HofFile, AQuoteInANameFromAnOlderFileCutsOnlyThatName) {
+    const auto list = parseHof(" 2 \r\n 50 \r\n 4 \r\n 0 \r\nab\r\n\"Ann \"Bo\" x\"\r\n1/1/01\r\n"
+                               " 40 \r\n 4 \r\n 0 \r\nabcdefghij\r\n\"Cy\"\r\n2/2/02\r\n");
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->hof[1].name, "Ann ");
+    EXPECT_EQ(list->hof[1].date, "1/1/01");
+    EXPECT_EQ(list->hof[1].tag, "ab      ");
+    EXPECT_EQ(list->hof[2].tag, "abcdefgh");
+    EXPECT_EQ(list->hof[2].name, "Cy");
+    EXPECT_EQ(list->hof[2].score, 40);
+}
+
+TEST(HofFile, ADamagedFileGivesAnEmptyList) {
+    TempFolder dir;
+    HallOfFame list = sampleList();
+    EXPECT_FALSE(getHOF(dir.path, list)); // no file
+    EXPECT_EQ(list.hofCount, 0);
+    EXPECT_EQ(list.findRank(1), 1);
+
+    std::string full = hofText(sampleList());
+    for (const auto& cut : cutsAtEveryLine(full)) {
+        dir.write("tess.hof", cut);
+        list = sampleList();
+        EXPECT_FALSE(getHOF(dir.path, list)) << cut.size();
+        EXPECT_EQ(list.hofCount, 0);
+        EXPECT_EQ(list.findRank(1), 1) << "no ghost scores left in the slots";
+    }
+
+    std::string count31 = " 31 \r\n";
+    for (int i = 0; i < 31; ++i)
+        count31 += " 100 \r\n 4 \r\n 0 \r\nx\r\n\"p\"\r\nd\r\n";
+    for (const std::string& bad : {count31, std::string(" -1 \r\n"), std::string("")}) {
+        dir.write("tess.hof", bad);
+        EXPECT_FALSE(getHOF(dir.path, list));
+        EXPECT_EQ(list.hofCount, 0);
+        EXPECT_EQ(list.findRank(1), 1);
+    }
+}
+
+TEST(HofFile, GarbageAndEmptyCountsReadWithoutHarm) {
+    std::string garbage;
+    for (int i = 0; i < 3000; ++i)
+        garbage += char((i * 104729 + 7) % 256);
+    const auto fromGarbage = parseHof(garbage);
+    EXPECT_LE(fromGarbage.value_or(HallOfFame{}).hofCount, 30);
+    const auto empty = parseHof("\r\n");
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->hofCount, 0);
+}
+
+TEST(HofFile, AFailedWriteLeavesTheOldFileAndClearingDeletesEverySpelling) {
+    TempFolder dir;
+    EXPECT_FALSE(putHOF(dir.path / "gone", sampleList()));
+    ASSERT_TRUE(putHOF(dir.path, sampleList()));
+    dir.write("TESS.HOF", "old");
+    deleteHofFile(dir.path);
+    EXPECT_TRUE(dir.names().empty());
+    deleteHofFile(dir.path); // nothing there: no error
+}
+
+} // namespace
+} // namespace tessary
