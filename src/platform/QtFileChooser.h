@@ -13,6 +13,7 @@ namespace tessary {
 class QtFileChooser : public FileChooser {
   public:
     explicit QtFileChooser(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
 
     // "Image files |*.bmp;*.jpg|" as Qt name filters, each pattern matching in any letter case.
     static QStringList nameFilters(const std::string& filter,

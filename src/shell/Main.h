@@ -1,0 +1,185 @@
+#pragma once
+
+#include "audio/AudioHost.h"
+#include "audio/Music.h"
+#include "audio/SoundEffects.h"
+#include "display/BoardPreparation.h"
+#include "display/IdleHiding.h"
+#include "engine/GameHost.h"
+#include "engine/Hints.h"
+#include "engine/NewPuzzleFlow.h"
+#include "engine/Play.h"
+#include "shell/ProgramState.h"
+
+#include <QMainWindow>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QTimer;
+
+namespace tessary {
+
+class BasePicture;
+class Beep;
+class BoardCanvas;
+class FileChooser;
+class MainDialogs;
+class MidiControl;
+class MoveBox;
+class RandomSource;
+class Shell;
+class SoundService;
+class ToolBar;
+
+// What the main window is given to work with: the desktop's services and the folders.
+struct MainServices {
+    MainDialogs& dialogs;
+    FileChooser& CMD1;           // saved games
+    FileChooser& CMDialog1;      // the image chooser's pictures
+    FileChooser& jukeboxChooser; // background music
+    Shell& shell;
+    Beep& beep;
+    SoundService& sound;
+    MidiControl& midi;
+    RandomSource& random;
+    std::filesystem::path programFolder;
+    std::filesystem::path dataFolder;
+    int slideStepMs = 12;    // pace of an assist's slide
+    int shuffleShowMs = 900; // the longest the shuffle takes to watch
+};
+
+// The game's one top-level window: the board, the menus, the timers, and the place where the
+// rules meet the screen, the speakers and the dialogs.
+class Main : public QMainWindow, public GameHost, public AudioHost {
+    Q_OBJECT
+
+  public:
+    Main(ProgramState& state, MainServices& services);
+    ~Main() override;
+
+    // The start-up, up to showing the window; the About box follows once it is on screen.
+    void Form_Load();
+    // The shut-down: offers to save a game in play, then writes the settings and the Hall
+    // of Fame and stops the music.
+    void Form_Unload();
+
+    // Menu commands.
+    void MenuNewGame_Click();
+    void MenuOpenGame_Click();
+    void MenuSave_Click() override;
+    void MenuExit_Click();
+    void MenuPerformance_Click();
+    void MenuHallOfFame_Click();
+    void MenuHelp_Click();
+    void MenuToolbar_Click();
+    void MenuAbout_Click();
+    void MenuCatalog_Click();
+
+    // Toolbar commands: a click waits for Timer2, which runs it on the main window.
+    void Btn_Click(int index);
+    void Timer2_Timer();
+    void Timer1_Timer();
+    void Timer4_Timer();
+
+    // The board's own widgets and the window's timers and menu entries.
+    BoardCanvas* Picture1 = nullptr;
+    BasePicture* basePic = nullptr;
+    MoveBox* moveBox = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    QTimer* Timer4 = nullptr;
+    QAction* MenuNewGame = nullptr;
+    QAction* MenuOpenGame = nullptr;
+    QAction* MenuSave = nullptr;
+    QAction* MenuExit = nullptr;
+    QAction* MenuSound = nullptr;
+    QAction* MenuMusic = nullptr;
+    QAction* MenuJukebox = nullptr;
+    QAction* MenuPerformance = nullptr;
+    QAction* MenuHallOfFame = nullptr;
+    QAction* MenuToolbar = nullptr;
+    QAction* MenuHelp = nullptr;
+    QAction* MenuAbout = nullptr;
+    QAction* MenuCatalog = nullptr;
+    ToolBar& toolBar() { return *toolBar_; }
+    int pendingCmd = 0;
+
+    Play& play() { return play_; }
+    Hints& hints() { return hints_; }
+    Music& music() { return music_; }
+    SoundEffects& effects() { return effects_; }
+
+    // GameHost: what the rules ask of the screen and the windows.
+    void drawCell(int col, int row) override;
+    void Picture1_Paint() override;
+    void drawSelectionOutline(int col, int row) override;
+    void bringBoardToFront() override;
+    void playsfx(int n) override;
+    void setBlinkTimer(bool on) override;
+    void setSaveEnabled(bool on) override;
+    void setToolbarVisible(bool visible) override;
+    bool toolbarVisible() const override;
+    void setToolbarFinishedLayout() override;
+    void showScoreWindow(const std::string& performanceText) override;
+    void enterHof(int32_t netScore, const std::string& title, int pieces,
+                  const std::string& playerName, int flag) override;
+    void showSolutionPicture() override;
+    void hideSolutionPicture() override;
+    void drawMark(int col, int row, MarkColor fill) override;
+    bool smallImageVisible() const override;
+    void showSmallImage(int left, float top, int width, int height) override;
+    void hideSmallImage() override;
+    void setToolbarWidth(int pixels) override;
+    void setToolbarCaption(const std::string& caption) override;
+    double twipsPerPixelY() const override;
+    void showMoveBox(int left, int top, GridPos home) override;
+    void moveMoveBox(int left, int top) override;
+    void hideMoveBox() override;
+    void minimizeMain() override;
+    void setDefaultPointer() override;
+    void showNewPuzzleDialog() override;
+    void putINI() override;
+    void showImageChooser() override;
+    bool prepareLayout() override;
+    void applyLayout() override;
+    void shuffleProgress(int done, int total) override;
+    void setBoardInputEnabled(bool on) override;
+
+    // AudioHost: the Options captions, messages and the jukebox.
+    void setMenuSoundCaption(const std::string& caption) override;
+    void setMenuMusicCaption(const std::string& caption) override;
+    void showMessage(const std::string& text) override;
+    void doEvents() override;
+    void showJukebox() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    void buildMenus();
+    void openGame();
+    ScreenRoom screenRoom() const;
+    void fitWindowToBoard();
+    void showCritical(const QString& text);
+
+    ProgramState& state_;
+    MainServices& services_;
+    std::unique_ptr<ToolBar> toolBar_;
+    Play play_;
+    Hints hints_;
+    NewPuzzleFlow flow_;
+    SoundEffects effects_;
+    Music music_;
+    IdleHiding idle_;
+    std::optional<PreparedBoard> prepared_;
+    QWidget* client_ = nullptr;
+    qint64 shuffleStartMs_ = 0;
+    bool unloaded_ = false;
+};
+
+} // namespace tessary

@@ -1,0 +1,177 @@
+// The main window's start-up, shut-down and menu commands.
+#include "display/BoardCanvas.h"
+#include "platform/Beep.h"
+#include "platform/FileChooser.h"
+#include "platform/MidiControl.h"
+#include "platform/Shell.h"
+#include "score/HofEntry.h"
+#include "score/HofFile.h"
+#include "shell/CenterForm.h"
+#include "shell/Main.h"
+#include "shell/MainDialogs.h"
+#include "shell/ToolBar.h"
+#include "storage/SavedGame.h"
+#include "storage/SettingsFile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QScreen>
+#include <QTimer>
+
+namespace tessary {
+
+void Main::Form_Load() {
+    QDir::setCurrent(QString::fromStdString(services_.programFolder.string()));
+    state_.audio.sfxListName = "tesssnd.dat";
+    getINI(services_.dataFolder, state_.game.puzzle, state_.settings);
+    state_.game.puzzle.maxAcross = 50;
+    state_.game.puzzle.maxDown = 40;
+    effects_.getMedia();
+    // The random generator was seeded from the clock when the program started.
+    state_.game.play.gameOn = false;
+    Timer1->stop();
+    const QScreen* shown = QGuiApplication::primaryScreen();
+    state_.game.board.screenW = static_cast<int16_t>(shown->geometry().width());
+    state_.game.board.screenH = static_cast<int16_t>(shown->geometry().height());
+    toolBar_->startupLayout(shown->geometry());
+    setWindowTitle(QStringLiteral("Tessary"));
+    Picture1->move(0, 0);
+    setWindowState(Qt::WindowNoState);
+    music_.pickRandomMidi();
+    music_.setSoundMenus();
+    getHOF(services_.dataFolder, state_.hall);
+    BoardGeometry& g = state_.game.board;
+    g.toolImgW = static_cast<int16_t>(toolBar_->toolImgW);
+    g.toolImgH = static_cast<int16_t>(toolBar_->toolImgH);
+    g.toolImgLeft = static_cast<int16_t>(toolBar_->toolImgLeft);
+    g.toolImgTop = toolBar_->toolImgTop;
+    centerForm(*this);
+    show();
+    // The About box comes up over the window once it is on screen: MenuAbout's first step.
+}
+
+void Main::Form_Unload() {
+    unloaded_ = true;
+    if (state_.game.play.gameOn)
+        MenuSave_Click();
+    services_.beep.beep(Beep::Kind::Exclamation);
+    tessary::putINI(services_.dataFolder, state_.game.puzzle, state_.settings);
+    putHOF(services_.dataFolder, state_.hall);
+    music_.closeAtExit();
+    Timer1->stop();
+    Timer2->stop();
+    Timer4->stop();
+    toolBar_->close();
+}
+
+void Main::MenuNewGame_Click() {
+    flow_.newPuzzle();
+}
+
+void Main::MenuOpenGame_Click() {
+    openGame();
+}
+
+void Main::MenuExit_Click() {
+    close();
+}
+
+void Main::MenuSave_Click() {
+    FileChooser& chooser = services_.CMD1;
+    chooser.CancelError = true;
+    chooser.DefaultExt = "SAV";
+    chooser.DialogTitle = "Save Game";
+    chooser.FileName.clear();
+    chooser.Filter = "Tessary saved games -- Files (*.sav)|*.sav";
+    chooser.Flags = 0;
+    if (!chooser.show(FileChooser::Mode::Save) || chooser.FileName.empty())
+        return;
+    // A file that cannot be written is left as it was; the game goes on without a word.
+    writeSavedGame(chooser.FileName, state_.game, state_.settings);
+}
+
+void Main::openGame() {
+    FileChooser& chooser = services_.CMD1;
+    chooser.CancelError = true;
+    chooser.DefaultExt = "sav";
+    chooser.DialogTitle = "Open Existing Puzzle";
+    chooser.FileName.clear();
+    chooser.Filter = "Tessary Files (*.sav)|*.sav";
+    chooser.Flags = FileChooser::kFileMustExist;
+    if (!chooser.show(FileChooser::Mode::Open) || chooser.FileName.empty())
+        return;
+    const std::string path = chooser.FileName;
+
+    // Read and check the whole file before anything of the game in play changes.
+    SavedGameLoad load = readSavedGame(path, state_.game, state_.settings);
+    if (load.status != SavedGameStatus::ok) {
+        if (state_.game.play.gameOn)
+            Picture1_Paint();
+        showCritical(QString::fromStdString(path) + QStringLiteral(" is not a saved Tessary game"));
+        return;
+    }
+
+    // The pictures must load too; until they do, the game in play stays as it was.
+    GameState current = std::move(state_.game);
+    state_.game = std::move(load.game);
+    if (!prepareLayout()) {
+        state_.game = std::move(current);
+        showCritical(QStringLiteral("File name specified in .SAV file is not found"));
+        return;
+    }
+    state_.settings.spareSetting = load.settings.spareSetting;
+    state_.game.play.selX = 0;
+    state_.game.play.selY = 0;
+    applyLayout();
+    play_.board().countLeft();
+    state_.game.play.gameOn = true;
+    Timer1->start();
+    MenuSave->setEnabled(true);
+    Picture1_Paint();
+}
+
+void Main::MenuPerformance_Click() {
+    play_.MenuPerformance_Click();
+}
+
+void Main::enterHof(int32_t netScore, const std::string& title, int pieces,
+                    const std::string& playerName, int flag) {
+    const int rank = state_.hall.findRank(netScore);
+    if (rank == 0)
+        return;
+    state_.hall.makeRoom(rank);
+    state_.hofRank = rank;
+    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    state_.hall.fillEntry(
+        rank, makeHofEntry(netScore, title, pieces, playerName, date.toStdString(), flag));
+    putHOF(services_.dataFolder, state_.hall);
+}
+
+void Main::MenuHallOfFame_Click() {
+    state_.hofRank = 0;
+    toolBar_->show();
+}
+
+void Main::MenuHelp_Click() {
+    services_.shell.openDocument((services_.programFolder / "tessary.html").string());
+}
+
+void Main::MenuToolbar_Click() {
+    MenuHelp_Click();
+}
+
+void Main::MenuAbout_Click() {
+    toolBar_->show();
+}
+
+void Main::MenuCatalog_Click() {
+    const auto catalog = services_.programFolder / "imagecat";
+    if (QFileInfo(QString::fromStdString(catalog.string())).isExecutable() &&
+        services_.shell.startProgram(catalog.string(), {}))
+        return;
+    services_.shell.openDocument((services_.programFolder / "imagelst.txt").string());
+}
+
+} // namespace tessary

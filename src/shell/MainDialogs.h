@@ -1,0 +1,43 @@
+#pragma once
+
+#include "engine/GameState.h"
+#include "engine/Settings.h"
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace tessary {
+
+class FileChooser;
+struct ProgramState;
+
+// Every modal window the main window opens goes through here, so a test can answer them.
+class MainDialogs {
+  public:
+    enum class Icon { None, Critical, Warning, Information };
+
+    virtual ~MainDialogs() = default;
+    virtual void showScore(QWidget* parent, const QString& performanceText) = 0;
+    virtual void showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
+                            std::function<void()> beep) = 0;
+    virtual void showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) = 0;
+    virtual void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) = 0;
+    virtual void showMessage(QWidget* parent, const QString& text, const QString& title,
+                             Icon icon) = 0;
+};
+
+// The real windows, each shown with exec().
+class QtMainDialogs : public MainDialogs {
+  public:
+    void showScore(QWidget* parent, const QString& performanceText) override;
+    void showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
+                    std::function<void()> beep) override;
+    void showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) override;
+    void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) override;
+    void showMessage(QWidget* parent, const QString& text, const QString& title,
+                     Icon icon) override;
+};
+
+} // namespace tessary

@@ -1,0 +1,54 @@
+#include "audio/JukeboxDialog.h"
+#include "score/ScoreWindow.h"
+#include "shell/MainDialogs.h"
+#include "shell/NewPuz.h"
+#include "shell/Viewer.h"
+
+#include <QMessageBox>
+
+namespace tessary {
+
+void QtMainDialogs::showScore(QWidget* parent, const QString& performanceText) {
+    ScoreWindow window(performanceText, parent);
+    window.exec();
+}
+
+void QtMainDialogs::showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
+                               std::function<void()> beep) {
+    NewPuz dialog(puzzle, std::move(beep), parent);
+    dialog.exec();
+}
+
+void QtMainDialogs::showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) {
+    Viewer viewer(puzzle, chooser, parent);
+    viewer.exec();
+}
+
+void QtMainDialogs::showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) {
+    JukeboxDialog dialog(settings, chooser, parent);
+    dialog.exec();
+}
+
+void QtMainDialogs::showMessage(QWidget* parent, const QString& text, const QString& title,
+                                Icon icon) {
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::None:
+        break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace tessary
