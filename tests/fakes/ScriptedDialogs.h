@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/Beep.h"
+#include "platform/FileChooser.h"
+#include "platform/Shell.h"
+#include "shell/MainDialogs.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tessary::testing {
+
+// Answers the main window's dialogs from a script and logs each one ("score", "NewPuz",
+// "Viewer Select puzzle 1 of 2", "message <text>").
+class ScriptedDialogs : public MainDialogs {
+  public:
+    std::vector<std::string> log;
+    std::vector<std::string> scoreTexts;
+    // The new-puzzle dialog's choice: type, across, down (none: leave as shown).
+    std::function<void(PuzzleDescription&)> newPuzChoice;
+    // The pictures the image chooser hands back in turn; "" is a cancel.
+    std::deque<std::string> pictures;
+
+    void showScore(QWidget*, const QString& text) override {
+        log.push_back("score");
+        scoreTexts.push_back(text.toStdString());
+    }
+    void showNewPuz(QWidget*, PuzzleDescription& puzzle, std::function<void()>) override {
+        log.push_back("NewPuz");
+        if (newPuzChoice)
+            newPuzChoice(puzzle);
+    }
+    void showViewer(QWidget*, PuzzleDescription& puzzle, FileChooser&) override {
+        log.push_back("Viewer " + puzzle.chooserCaption);
+        std::string picture;
+        if (!pictures.empty()) {
+            picture = pictures.front();
+            pictures.pop_front();
+        }
+        puzzle.chosenFile = picture;
+        puzzle.chosenTitle = picture.empty() ? "" : picture.substr(picture.find_last_of('/') + 1);
+    }
+    void showJukebox(QWidget*, Settings&, FileChooser&) override { log.push_back("Jukebox"); }
+    void showMessage(QWidget*, const QString& text, const QString&, Icon) override {
+        log.push_back("message " + text.toStdString());
+    }
+};
+
+class FakeShell : public Shell {
+  public:
+    std::vector<std::string> log;
+    bool programsStart = true;
+    void openLink(const std::string& address) override { log.push_back("link " + address); }
+    bool openDocument(const std::string& path) override {
+        log.push_back("document " + path);
+        return true;
+    }
+    bool startProgram(const std::string& program, const std::vector<std::string>&) override {
+        log.push_back("program " + program);
+        return programsStart;
+    }
+};
+
+class FakeBeep : public Beep {
+  public:
+    std::vector<Kind> beeps;
+    void beep(Kind kind) override { beeps.push_back(kind); }
+};
+
+} // namespace tessary::testing

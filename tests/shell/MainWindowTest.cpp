@@ -1,0 +1,293 @@
+#include "audio/FakeMidiControl.h"
+#include "audio/FakeSoundService.h"
+#include "display/BoardCanvas.h"
+#include "fakes/ScriptedDialogs.h"
+#include "fakes/ScriptedFileChooser.h"
+#include "shell/Main.h"
+#include "shell/ToolBar.h"
+
+#include <QAction>
+#include <QFile>
+#include <QImage>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace tessary::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    ProgramState state;
+    ScriptedDialogs dialogs;
+    ScriptedFileChooser savedGames, pictures, music;
+    FakeShell shell;
+    FakeBeep beep;
+    FakeSoundService sound;
+    FakeMidiControl midi;
+    SeededRandom random{99};
+    std::unique_ptr<MainServices> services;
+    std::unique_ptr<Main> main;
+
+    void SetUp() override {
+        const fs::path folder = dir.path().toStdString();
+        services = std::make_unique<MainServices>(MainServices{dialogs, savedGames, pictures, music,
+                                                               shell, beep, sound, midi, random,
+                                                               folder, folder, 0, 0});
+        main = std::make_unique<Main>(state, *services);
+        main->Form_Load();
+    }
+
+    QString picture(const QString& name, int w = 400, int h = 300) {
+        QImage image(w, h, QImage::Format_RGB32);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                image.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, 128));
+        const QString path = dir.filePath(name);
+        image.save(path);
+        return path;
+    }
+
+    void startPuzzle(int type, int across, int down, std::deque<std::string> files) {
+        dialogs.newPuzChoice = [=](PuzzleDescription& p) {
+            p.puzType = int16_t(type);
+            p.imgAcross = int16_t(across);
+            p.imgDown = int16_t(down);
+            p.fitMode = 1;
+        };
+        dialogs.pictures = std::move(files);
+        main->MenuNewGame->trigger();
+    }
+
+    // Clicks the centre of board cell (c, r) on the board widget.
+    void clickCell(Qt::MouseButton button, int c, int r) {
+        const BoardGeometry& g = state.game.board;
+        QTest::mouseClick(
+            main->Picture1, button, Qt::NoModifier,
+            QPoint((c - 1) * g.pieceW + g.pieceW / 2, (r - 1) * g.pieceH + g.pieceH / 2));
+    }
+
+    // Solves the board as a player would: select each misplaced cell, swap its piece in.
+    void solveByClicks() {
+        GameState& s = state.game;
+        for (int c = 1; c <= s.board.boardAcross; ++c)
+            for (int r = 1; r <= s.board.boardDown; ++r)
+                if (!s.isSolved(c, r) && s.play.gameOn) {
+                    const GridPos from = s.cellOf(c, r);
+                    clickCell(Qt::LeftButton, c, r);
+                    clickCell(Qt::RightButton, from.x, from.y);
+                }
+    }
+
+    std::string fileText(const QString& name) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    }
+};
+
+TEST_F(MainWindowTest, MenusCarryTheGamesCaptionsAndShortcuts) {
+    const std::vector<std::pair<QAction*, std::pair<QString, QString>>> expected = {
+        {main->MenuNewGame, {"&New Game", "Ctrl+N"}},
+        {main->MenuOpenGame, {"&Open Saved Game", "Ctrl+O"}},
+        {main->MenuSave, {"&Save This Game", "Ctrl+S"}},
+        {main->MenuExit, {"E&xit ", "Ctrl+X"}},
+        {main->MenuSound, {"Turn Sound E&ffects On", "Ctrl+F"}},
+        {main->MenuMusic, {"Turn &Music On", "Ctrl+M"}},
+        {main->MenuJukebox, {"&Jukebox", "Ctrl+J"}},
+        {main->MenuPerformance, {"&Performance Evaluation", "Ctrl+P"}},
+        {main->MenuHallOfFame, {"&Hall of Fame", "Ctrl+H"}},
+        {main->MenuToolbar, {"&Toolbar Help", "F1"}},
+        {main->MenuHelp, {"&Detailed Help", "Ctrl+D"}},
+        {main->MenuAbout, {"&About", "Ctrl+A"}},
+        {main->MenuCatalog, {"&Image Catalog", "Ctrl+I"}},
+    };
+    for (const auto& [action, text] : expected) {
+        EXPECT_EQ(action->text(), text.first);
+        EXPECT_EQ(action->shortcut().toString(), text.second);
+    }
+    EXPECT_FALSE(main->MenuSave->isEnabled());
+    QStringList menus;
+    for (QAction* menu : main->menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, QStringList({"&File", "&Options", "&Score", "&Help"}));
+    EXPECT_EQ(main->windowTitle(), "Tessary");
+    EXPECT_EQ(main->Timer4->interval(), 10000);
+    EXPECT_TRUE(main->Timer4->isActive());
+    EXPECT_FALSE(main->Timer1->isActive());
+}
+
+TEST_F(MainWindowTest, TheScoreReadsNAbeforeAnyPuzzle) {
+    main->MenuPerformance->trigger();
+    ASSERT_EQ(dialogs.scoreTexts.size(), 1u);
+    EXPECT_NE(dialogs.scoreTexts[0].find("Net Score N/A"), std::string::npos);
+    EXPECT_TRUE(main->toolBar().isVisible());
+}
+
+TEST_F(MainWindowTest, ExitWritesTheSettingsAndHallOfFame) {
+    state.settings.playerName = "Ann";
+    main->close();
+    EXPECT_EQ(fileText("Tessary.ini").rfind("Ann\r\n", 0), 0u);
+    EXPECT_EQ(fileText("tess.hof"), " 0 \r\n");
+    EXPECT_TRUE(savedGames.showings.empty()); // no game in play: no save offered
+    EXPECT_EQ(beep.beeps, std::vector<Beep::Kind>{Beep::Kind::Exclamation});
+}
+
+TEST_F(MainWindowTest, ASinglePuzzlePlayedToTheEndWithRealClicks) {
+    startPuzzle(kSingle, 2, 2, {picture("harbour.bmp").toStdString()});
+    ASSERT_TRUE(state.game.play.gameOn);
+    EXPECT_TRUE(main->MenuSave->isEnabled());
+    EXPECT_TRUE(main->Timer1->isActive());
+    EXPECT_EQ(state.game.board.boardAcross, 2);
+    EXPECT_EQ(state.game.puzzle.puzTitle, "harbour");
+    if (state.game.play.leftToMove == 0)
+        GTEST_SKIP() << "the shuffle left every piece home";
+    state.settings.playerName = "Ann";
+    solveByClicks();
+    EXPECT_FALSE(state.game.play.gameOn);
+    EXPECT_FALSE(main->MenuSave->isEnabled());
+    EXPECT_FALSE(main->Timer1->isActive());
+    ASSERT_EQ(dialogs.scoreTexts.size(), 1u);
+    EXPECT_NE(dialogs.scoreTexts[0].find("Pieces: 4  (2 Across, 2 Down)"), std::string::npos);
+    EXPECT_EQ(state.hall.hofCount, 1);
+    EXPECT_EQ(state.hall.hof[1].name, "Ann");
+    // The solved board shows the picture itself, piece for piece.
+    const QImage board = main->Picture1->picture();
+    EXPECT_EQ(board.pixel(5, 5),
+              QImage(dir.filePath("harbour.bmp")).scaled(board.size()).pixel(5, 5));
+}
+
+TEST_F(MainWindowTest, AllFourPicturesOfA2x2AreAskedForInTurn) {
+    const std::string p = picture("a.bmp").toStdString();
+    startPuzzle(kTwoByTwo, 2, 3, {p, p, p, p});
+    EXPECT_EQ(std::count_if(dialogs.log.begin(), dialogs.log.end(),
+                            [](const std::string& l) { return l.rfind("Viewer", 0) == 0; }),
+              4);
+    EXPECT_EQ(dialogs.log.back(), "Viewer Select puzzle 4 of 4");
+    EXPECT_EQ(state.game.board.boardAcross, 4);
+    EXPECT_EQ(state.game.board.boardDown, 6);
+}
+
+TEST_F(MainWindowTest, CancellingTheFirstPictureKeepsTheGameInPlay) {
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    const GameState before = state.game;
+    savedGames.answers = {std::nullopt}; // the save offered first is cancelled
+    startPuzzle(kDouble, 4, 4, {"", picture("b.bmp").toStdString()});
+    EXPECT_EQ(savedGames.showings.size(), 1u);
+    EXPECT_TRUE(state.game.play.gameOn);
+    EXPECT_TRUE(main->Timer1->isActive());
+    EXPECT_EQ(state.game.board.boardAcross, 3);
+    EXPECT_EQ(state.game.pieceAt(2, 2), before.pieceAt(2, 2));
+}
+
+TEST_F(MainWindowTest, AnUnreadablePictureIsNamedAndTheGameGoesOn) {
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    QFile broken(dir.filePath("broken.jpg"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("\xFF\xD8\xFF garbage");
+    broken.close();
+    savedGames.answers = {std::nullopt};
+    startPuzzle(kSingle, 5, 5, {broken.fileName().toStdString()});
+    ASSERT_FALSE(dialogs.log.empty());
+    EXPECT_NE(dialogs.log.back().find("broken.jpg"), std::string::npos);
+    EXPECT_TRUE(state.game.play.gameOn);
+    EXPECT_EQ(state.game.board.boardAcross, 3);
+}
+
+TEST_F(MainWindowTest, SavingThenOpeningGivesTheSameGame) {
+    startPuzzle(kSingle, 4, 3, {picture("a.bmp").toStdString()});
+    state.game.play.swaps = 7;
+    state.game.play.peeks = 2;
+    state.game.play.netScore = -35;
+    const GameState saved = state.game;
+    const std::string file = dir.filePath("game.sav").toStdString();
+    savedGames.answers = {file};
+    main->MenuSave->trigger();
+    EXPECT_EQ(savedGames.showings.back().title, "Save Game");
+    EXPECT_EQ(savedGames.showings.back().flags, 0);
+
+    savedGames.answers = {std::nullopt};
+    startPuzzle(kSingle, 2, 2, {picture("b.bmp").toStdString()});
+    savedGames.answers = {file};
+    main->MenuOpenGame->trigger();
+    EXPECT_EQ(savedGames.showings.back().title, "Open Existing Puzzle");
+    EXPECT_EQ(savedGames.showings.back().flags, 4096);
+    EXPECT_TRUE(state.game.play.gameOn);
+    EXPECT_EQ(state.game.board.boardAcross, 4);
+    EXPECT_EQ(state.game.play.swaps, 7);
+    EXPECT_EQ(state.game.play.netScore, -35);
+    for (int c = 1; c <= 4; ++c)
+        for (int r = 1; r <= 3; ++r)
+            EXPECT_EQ(state.game.pieceAt(c, r), saved.pieceAt(c, r));
+}
+
+TEST_F(MainWindowTest, AFileThatIsNotASavedGameIsRefused) {
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    const int swaps = state.game.play.swaps = 4;
+    QFile wrong(dir.filePath("notes.sav"));
+    ASSERT_TRUE(wrong.open(QIODevice::WriteOnly));
+    wrong.write("Morvane-Tessary \r\n");
+    wrong.close();
+    savedGames.answers = {wrong.fileName().toStdString()};
+    main->MenuOpenGame->trigger();
+    EXPECT_EQ(dialogs.log.back(),
+              "message " + wrong.fileName().toStdString() + " is not a saved Tessary game");
+    EXPECT_EQ(beep.beeps.back(), Beep::Kind::Hand);
+    EXPECT_EQ(state.game.play.swaps, swaps);
+    EXPECT_TRUE(state.game.play.gameOn);
+}
+
+TEST_F(MainWindowTest, ASavedGameWhosePictureIsGoneIsRefused) {
+    const QString pic = picture("gone.bmp");
+    startPuzzle(kSingle, 3, 3, {pic.toStdString()});
+    const std::string file = dir.filePath("game.sav").toStdString();
+    savedGames.answers = {file};
+    main->MenuSave->trigger();
+    QFile::remove(pic);
+    savedGames.answers = {file};
+    main->MenuOpenGame->trigger();
+    EXPECT_EQ(dialogs.log.back(), "message File name specified in .SAV file is not found");
+}
+
+TEST_F(MainWindowTest, FunctionKeysReachTheHintsAndAnOverlaySwallowsTheNextKey) {
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    main->show();
+    QTest::keyClick(main.get(), Qt::Key_F6);
+    EXPECT_TRUE(state.game.play.peekShown);
+    EXPECT_EQ(state.game.play.peeks, 1);
+    QTest::keyClick(main.get(), Qt::Key_F2);
+    EXPECT_FALSE(state.game.play.peekShown);
+    EXPECT_FALSE(state.game.play.showMisplaced); // the key only ended the overlay
+    QTest::keyClick(main.get(), Qt::Key_F2);
+    EXPECT_TRUE(state.game.play.showMisplaced);
+}
+
+TEST_F(MainWindowTest, AToolbarClickDuringAnOverlayRunsNothing) {
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    state.game.play.peekShown = true;
+    main->Btn_Click(3);
+    EXPECT_FALSE(state.game.play.peekShown);
+    EXPECT_EQ(main->pendingCmd, 0);
+    EXPECT_FALSE(main->Timer2->isActive());
+    main->Btn_Click(3);
+    EXPECT_TRUE(main->Timer2->isActive());
+    main->Timer2_Timer();
+    EXPECT_EQ(state.game.play.peeks, 1);
+}
+
+TEST_F(MainWindowTest, HelpAndCatalogueGoThroughTheDesktop) {
+    main->MenuToolbar->trigger();
+    main->MenuHelp->trigger();
+    main->MenuCatalog->trigger();
+    const std::string folder = dir.path().toStdString();
+    EXPECT_EQ(shell.log, (std::vector<std::string>{"document " + folder + "/tessary.html",
+                                                   "document " + folder + "/tessary.html",
+                                                   "document " + folder + "/imagelst.txt"}));
+}
+
+} // namespace
+} // namespace tessary::testing
