@@ -1,0 +1,72 @@
+// Saving and reopening the largest board the game allows: 50 x 50 pieces, 5019 lines.
+#include "storage/SavedGame.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
+
+namespace tessary {
+namespace {
+
+GameState largestGame() {
+    GameState g;
+    g.puzzle.puzType = kTwoByTwo;
+    g.puzzle.imgAcross = 25;
+    g.puzzle.imgDown = 25;
+    g.puzzle.fitMode = 1;
+    g.puzzle.puzPath = "/home/player/Pictures/holiday/lighthouse at dusk.jpg";
+    for (int i = 1; i <= 4; ++i)
+        g.puzzle.puzFile[i] = g.puzzle.puzPath;
+    g.puzzle.puzTitle = "lighthouse at dusk";
+    g.board.boardAcross = 50;
+    g.board.boardDown = 50;
+    // Every piece one column to the right, wrapping round: nothing at home.
+    for (int c = 1; c <= 50; ++c)
+        for (int r = 1; r <= 50; ++r) {
+            const GridPos home{int16_t(c % 50 + 1), int16_t(r)};
+            g.pieceAt(c, r) = home;
+            g.cellOf.at(home) = GridPos{int16_t(c), int16_t(r)};
+        }
+    return g;
+}
+
+// The file's text made and read back, with no disk in between.
+void BM_SavedGameTextRoundTrip(benchmark::State& state) {
+    const GameState game = largestGame();
+    const Settings settings;
+    for (auto _ : state) {
+        const std::string text = savedGameText(game, settings);
+        const SavedGameLoad load = parseSavedGame(text, game, settings);
+        if (load.status != SavedGameStatus::ok)
+            state.SkipWithError("the saved game did not read back");
+        benchmark::DoNotOptimize(load.game.pieceAt(50, 50));
+    }
+}
+BENCHMARK(BM_SavedGameTextRoundTrip)->Unit(benchmark::kMicrosecond);
+
+// What the player waits for: the save (safe replace, flushed to the disk) and the reopen.
+void BM_SavedGameFileRoundTrip(benchmark::State& state) {
+    const GameState game = largestGame();
+    const Settings settings;
+    std::string folder = (std::filesystem::temp_directory_path() / "tessary-bench-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    const auto file = std::filesystem::path(folder) / "largest.sav";
+    for (auto _ : state) {
+        if (!writeSavedGame(file, game, settings) ||
+            readSavedGame(file, game, settings).status != SavedGameStatus::ok)
+            state.SkipWithError("the saved game did not write and read back");
+    }
+    state.counters["bytes"] = double(std::filesystem::file_size(file));
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_SavedGameFileRoundTrip)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace tessary
