@@ -166,6 +166,7 @@ class Main : public QMainWindow, public GameHost, public AudioHost {
     ScreenRoom screenRoom() const;
     void fitWindowToBoard();
     void showCritical(const QString& text);
+    void showHofWindow();
 
     ProgramState& state_;
     MainServices& services_;

@@ -6,6 +6,7 @@
 #include "platform/Shell.h"
 #include "score/HofEntry.h"
 #include "score/HofFile.h"
+#include "score/HofLinks.h"
 #include "shell/CenterForm.h"
 #include "shell/Main.h"
 #include "shell/MainDialogs.h"
@@ -138,18 +139,36 @@ void Main::MenuPerformance_Click() {
 
 void Main::enterHof(int32_t netScore, const std::string& title, int pieces,
                     const std::string& playerName, int flag) {
+    (void)playerName; // the name typed in the name entry is the one stored
     const int rank = state_.hall.findRank(netScore);
     if (rank == 0)
         return;
     state_.hall.makeRoom(rank);
     state_.hofRank = rank;
+    const bool onlineEntry =
+        services_.dialogs.showNameEntry(this, rank, state_.settings, [this] { playsfx(9); });
     const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    state_.hall.fillEntry(
-        rank, makeHofEntry(netScore, title, pieces, playerName, date.toStdString(), flag));
+    state_.hall.fillEntry(rank, makeHofEntry(netScore, title, pieces, state_.settings.playerName,
+                                             date.toStdString(), flag));
+    if (onlineEntry) {
+        if (state_.hofRank <= 5)
+            services_.shell.openLink(hofSubmitAddress(netScore, pieces, state_.settings.playerName,
+                                                      state_.settings.playerEmail));
+        else
+            showMessage("Must be in top 5 of local HOF to be entered online");
+    }
+    showHofWindow();
     putHOF(services_.dataFolder, state_.hall);
 }
 
+void Main::showHofWindow() {
+    if (state_.hall.hofCount == 0)
+        showMessage("Hof was recently cleared");
+    services_.dialogs.showHof(this, state_.hall, services_.dataFolder, services_.shell);
+}
+
 void Main::MenuHallOfFame_Click() {
+    showHofWindow();
     state_.hofRank = 0;
     toolBar_->show();
 }

@@ -3,7 +3,10 @@
 #include "engine/GameState.h"
 #include "engine/Settings.h"
 
+#include "score/HallOfFame.h"
+
 #include <QString>
+#include <filesystem>
 #include <functional>
 
 class QWidget;
@@ -11,7 +14,7 @@ class QWidget;
 namespace tessary {
 
 class FileChooser;
-struct ProgramState;
+class Shell;
 
 // Every modal window the main window opens goes through here, so a test can answer them.
 class MainDialogs {
@@ -26,6 +29,11 @@ class MainDialogs {
     virtual void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) = 0;
     virtual void showMessage(QWidget* parent, const QString& text, const QString& title,
                              Icon icon) = 0;
+    // NameEntry for Hall of Fame place `rank`; true when the player asked for the online list.
+    virtual bool showNameEntry(QWidget* parent, int rank, Settings& settings,
+                               std::function<void()> onOpen) = 0;
+    virtual void showHof(QWidget* parent, HallOfFame& list, const std::filesystem::path& dataFolder,
+                         Shell& shell) = 0;
 };
 
 // The real windows, each shown with exec().
@@ -38,6 +46,10 @@ class QtMainDialogs : public MainDialogs {
     void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) override;
     void showMessage(QWidget* parent, const QString& text, const QString& title,
                      Icon icon) override;
+    bool showNameEntry(QWidget* parent, int rank, Settings& settings,
+                       std::function<void()> onOpen) override;
+    void showHof(QWidget* parent, HallOfFame& list, const std::filesystem::path& dataFolder,
+                 Shell& shell) override;
 };
 
 } // namespace tessary

@@ -1,4 +1,6 @@
 #include "audio/JukeboxDialog.h"
+#include "score/HofWindow.h"
+#include "score/NameEntryDialog.h"
 #include "score/ScoreWindow.h"
 #include "shell/MainDialogs.h"
 #include "shell/NewPuz.h"
@@ -49,6 +51,25 @@ void QtMainDialogs::showMessage(QWidget* parent, const QString& text, const QStr
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+}
+
+bool QtMainDialogs::showNameEntry(QWidget* parent, int rank, Settings& settings,
+                                  std::function<void()> onOpen) {
+    NameEntryDialog dialog(rank, settings, std::move(onOpen), parent);
+    dialog.exec();
+    return dialog.onlineEntry();
+}
+
+void QtMainDialogs::showHof(QWidget* parent, HallOfFame& list,
+                            const std::filesystem::path& dataFolder, Shell& shell) {
+    HofWindow window(list, dataFolder, shell, [parent] {
+        QMessageBox ask(QMessageBox::Warning, QStringLiteral("Clear HOF"),
+                        QStringLiteral("Really clear Hall of Frame?"),
+                        QMessageBox::Yes | QMessageBox::No, parent);
+        ask.setDefaultButton(QMessageBox::No);
+        return ask.exec() == QMessageBox::Yes;
+    });
+    window.exec();
 }
 
 } // namespace tessary

@@ -46,6 +46,20 @@ class ScriptedDialogs : public MainDialogs {
     void showMessage(QWidget*, const QString& text, const QString&, Icon) override {
         log.push_back("message " + text.toStdString());
     }
+    // The name entry types this name and chooses the website entry when asked to.
+    std::string typedName = "Ann";
+    bool websiteEntry = false;
+    bool showNameEntry(QWidget*, int rank, Settings& settings,
+                       std::function<void()> onOpen) override {
+        log.push_back("NameEntry " + std::to_string(rank));
+        if (onOpen)
+            onOpen();
+        settings.playerName = typedName;
+        return websiteEntry;
+    }
+    void showHof(QWidget*, HallOfFame&, const std::filesystem::path&, Shell&) override {
+        log.push_back("HOF");
+    }
 };
 
 class FakeShell : public Shell {

@@ -3,6 +3,7 @@
 #include "display/BoardCanvas.h"
 #include "fakes/ScriptedDialogs.h"
 #include "fakes/ScriptedFileChooser.h"
+#include "score/HofEntry.h"
 #include "shell/Main.h"
 #include "shell/ToolBar.h"
 
@@ -39,6 +40,11 @@ class MainWindowTest : public ::testing::Test {
         services = std::make_unique<MainServices>(MainServices{dialogs, savedGames, pictures, music,
                                                                shell, beep, sound, midi, random,
                                                                folder, folder, 0, 0});
+        QFile list(dir.filePath("tesssnd.dat"));
+        if (list.open(QIODevice::WriteOnly))
+            for (int i = 0; i < 16; ++i)
+                list.write(QStringLiteral("sound%1.wav\r\n").arg(i).toUtf8());
+        list.close();
         main = std::make_unique<Main>(state, *services);
         main->Form_Load();
     }
@@ -287,6 +293,68 @@ TEST_F(MainWindowTest, HelpAndCatalogueGoThroughTheDesktop) {
     EXPECT_EQ(shell.log, (std::vector<std::string>{"document " + folder + "/tessary.html",
                                                    "document " + folder + "/tessary.html",
                                                    "document " + folder + "/imagelst.txt"}));
+}
+
+} // namespace
+} // namespace tessary::testing
+
+namespace tessary::testing {
+namespace {
+
+class EnterHofTest : public MainWindowTest {
+  protected:
+    // A finished puzzle's entry, as the last swap makes it.
+    void finish(int32_t score) { main->enterHof(score, "Harbour", 80, "ignored", 0); }
+    void fillList(int entries) {
+        for (int i = 1; i <= entries; ++i)
+            state.hall.insertAt(i, makeHofEntry(5000 - i, "old", 4, "Old", "1/1/26"));
+    }
+};
+
+TEST_F(EnterHofTest, AFirstEntryIsNamedShownAndWritten) {
+    finish(1250);
+    EXPECT_EQ(dialogs.log, (std::vector<std::string>{"NameEntry 1", "HOF"}));
+    EXPECT_EQ(sound.played.size(), 0u); // effects are off: sound 9 touches no file
+    EXPECT_EQ(state.hall.hofCount, 1);
+    EXPECT_EQ(state.hall.hof[1].name, "Ann");
+    EXPECT_EQ(state.hall.hof[1].tag, "Harbour ");
+    const std::string file = fileText("tess.hof");
+    EXPECT_EQ(file.rfind(" 1 \r\n 1250 \r\n 80 \r\n", 0), 0u);
+}
+
+TEST_F(EnterHofTest, TheWebsiteEntryNeedsATopFivePlace) {
+    fillList(5);
+    dialogs.websiteEntry = true;
+    finish(100); // rank 6
+    EXPECT_EQ(
+        dialogs.log,
+        (std::vector<std::string>{
+            "NameEntry 6", "message Must be in top 5 of local HOF to be entered online", "HOF"}));
+    EXPECT_TRUE(shell.log.empty());
+}
+
+TEST_F(EnterHofTest, ATopFivePlaceOpensTheSubmitAddressWithTheNameEncoded) {
+    fillList(1);
+    dialogs.websiteEntry = true;
+    dialogs.typedName = "Ann & Bo";
+    state.settings.playerEmail = "";
+    finish(1250); // rank 2
+    ASSERT_EQ(shell.log.size(), 1u);
+    EXPECT_EQ(shell.log[0], "link https://www.morvane.com/games/puzhof.asp?game=tess&a=1250"
+                            "&b=Ann%20%26%20Bo size=80&c=");
+}
+
+TEST_F(EnterHofTest, AScoreBelowAFullListEntersNothing) {
+    fillList(30);
+    finish(-5);
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
+TEST_F(EnterHofTest, TheMenuShowsTheListAndForgetsTheRank) {
+    state.hofRank = 4;
+    main->MenuHallOfFame->trigger();
+    EXPECT_EQ(dialogs.log, (std::vector<std::string>{"message Hof was recently cleared", "HOF"}));
+    EXPECT_EQ(state.hofRank, 0);
 }
 
 } // namespace
