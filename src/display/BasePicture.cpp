@@ -1,0 +1,41 @@
+#include "display/BasePicture.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace tessary {
+
+BasePicture::BasePicture(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    hide();
+}
+
+void BasePicture::setPicture(const QImage& picture) {
+    picture_ = picture;
+    resize(picture_.size());
+    update();
+}
+
+void BasePicture::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.fillRect(event->rect(), palette().window());
+    p.drawImage(event->rect().topLeft(), picture_, event->rect());
+}
+
+// A click is a press and a release on the picture, with any button.
+void BasePicture::mousePressEvent(QMouseEvent*) {
+    pressed_ = true;
+}
+
+void BasePicture::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (!click)
+        return;
+    hide();
+    if (onClick)
+        onClick();
+}
+
+} // namespace tessary

@@ -1,0 +1,24 @@
+#include "display/IdleHiding.h"
+
+namespace tessary {
+
+IdleTick IdleHiding::Timer4_Timer(bool gameOn, bool minimized) {
+    IdleTick tick;
+    if (gameOn) {
+        idleStage_ = 3;
+        tick.interval = kPlayingInterval;
+        return tick;
+    }
+    if (minimized)
+        return tick;
+    if (idleStage_ == 2) {
+        tick.hideBoard = true;
+        idleStage_ = 0;
+        tick.interval = kHiddenInterval;
+    } else if (idleStage_ == 3) {
+        idleStage_ = 2;
+    }
+    return tick;
+}
+
+} // namespace tessary

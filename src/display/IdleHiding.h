@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace tessary {
+
+// What one tick of the idle timer (Timer4) asks of the main window.
+struct IdleTick {
+    bool hideBoard = false;
+    std::optional<int> interval; // the timer's new interval in ms, when it changes
+};
+
+// Timer4: some time after a game ends the board picture is hidden. While a game is in play
+// the timer ticks every minute and arms stage 3; once the game is over the next tick moves to
+// stage 2 and the one after hides the board, after which the timer ticks every 10 ms and does
+// nothing until a game is in play again. A minimised window keeps its board.
+class IdleHiding {
+  public:
+    static constexpr int kStartInterval = 10000;
+    static constexpr int kPlayingInterval = 60000;
+    static constexpr int kHiddenInterval = 10;
+
+    IdleTick Timer4_Timer(bool gameOn, bool minimized);
+    int16_t idleStage() const { return idleStage_; }
+
+  private:
+    int16_t idleStage_ = 0;
+};
+
+// Form_Resize: the toolbar window follows the main window, hidden while it is minimised.
+struct FormResizeDecision {
+    bool showToolbar = true;
+};
+inline FormResizeDecision Form_Resize(bool minimized) {
+    return {!minimized};
+}
+
+} // namespace tessary

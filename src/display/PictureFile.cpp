@@ -1,0 +1,151 @@
+#include "display/PictureFile.h"
+
+#include "display/BmpHeaderCheck.h"
+#include "display/JpegEndCheck.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QRect>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+
+namespace tessary {
+
+namespace {
+
+// The decode running on this thread, if any, and whether the JPEG decoder has complained.
+thread_local bool* jpegDamage = nullptr;
+
+std::mutex watchMutex;
+int watchDepth = 0;
+QtMessageHandler previousHandler = nullptr;
+
+bool isDamageWarning(const QString& text) {
+    // "Premature end of JPEG file", "Corrupt JPEG data: premature end of data segment",
+    // "Corrupt JPEG data: bad Huffman code". Extraneous bytes before a marker are harmless.
+    return text.contains(QLatin1String("premature end"), Qt::CaseInsensitive) ||
+           text.contains(QLatin1String("Huffman"), Qt::CaseInsensitive);
+}
+
+void watchHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (jpegDamage && context.category &&
+        std::strcmp(context.category, "qt.gui.imageio.jpeg") == 0) {
+        if (isDamageWarning(text))
+            *jpegDamage = true;
+        return;
+    }
+    if (previousHandler) {
+        previousHandler(type, context, text);
+        return;
+    }
+    const QString line = qFormatLogMessage(type, context, text);
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+}
+
+// The format is told by the content, never by the file's extension.
+void configure(QImageReader& reader) {
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+}
+
+bool sideways(QImageIOHandler::Transformations t) {
+    return t.testFlag(QImageIOHandler::TransformationRotate90);
+}
+
+bool bmpComplete(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(static_cast<qint64>(kBmpHeadBytes));
+    return bmpDataFits(reinterpret_cast<const unsigned char*>(head.constData()),
+                       static_cast<std::size_t>(head.size()),
+                       static_cast<std::uint64_t>(file.size()));
+}
+
+bool jpegComplete(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
+        return false;
+    const uchar* data = file.map(0, file.size());
+    if (data)
+        return jpegReachesEnd(data, static_cast<std::size_t>(file.size()));
+    const QByteArray bytes = file.readAll();
+    return jpegReachesEnd(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                          static_cast<std::size_t>(bytes.size()));
+}
+
+} // namespace
+
+JpegDamageWatch::JpegDamageWatch() {
+    std::lock_guard lock(watchMutex);
+    if (watchDepth++ == 0)
+        previousHandler = qInstallMessageHandler(watchHandler);
+}
+
+JpegDamageWatch::~JpegDamageWatch() {
+    std::lock_guard lock(watchMutex);
+    if (--watchDepth == 0) {
+        qInstallMessageHandler(previousHandler);
+        previousHandler = nullptr;
+    }
+}
+
+std::optional<PictureInfo> probePicture(const QString& path) {
+    QImageReader reader(path);
+    configure(reader);
+    const QByteArray format = reader.format();
+    if (format != "bmp" && format != "jpeg")
+        return std::nullopt;
+    const QSize raw = reader.size();
+    if (!raw.isValid() || raw.width() <= 0 || raw.height() <= 0 ||
+        qint64(raw.width()) * raw.height() > kMostPicturePixels)
+        return std::nullopt;
+    if (format == "bmp" ? !bmpComplete(path) : !jpegComplete(path))
+        return std::nullopt;
+    PictureInfo info;
+    info.transformation = reader.transformation();
+    info.upright = sideways(info.transformation) ? raw.transposed() : raw;
+    return info;
+}
+
+QImage decodePicture(const QString& path, const PictureInfo& info, QSize block, bool cropped) {
+    if (block.isEmpty())
+        return {};
+    QImageReader reader(path);
+    configure(reader);
+
+    // The reader scales and clips the picture as stored; the orientation is applied after.
+    QSize scaled = block;
+    QRect clip;
+    if (cropped) {
+        const double s = std::max(double(block.width()) / info.upright.width(),
+                                  double(block.height()) / info.upright.height());
+        scaled = QSize(std::max(block.width(), int(std::lround(info.upright.width() * s))),
+                       std::max(block.height(), int(std::lround(info.upright.height() * s))));
+        clip = QRect((scaled.width() - block.width()) / 2, (scaled.height() - block.height()) / 2,
+                     block.width(), block.height());
+    }
+    if (sideways(info.transformation)) {
+        scaled.transpose();
+        clip = QRect(clip.y(), clip.x(), clip.height(), clip.width());
+    }
+    reader.setScaledSize(scaled);
+    if (cropped)
+        reader.setScaledClipRect(clip);
+
+    bool damaged = false;
+    jpegDamage = &damaged;
+    QImage image = reader.read();
+    jpegDamage = nullptr;
+    if (image.isNull() || damaged)
+        return {};
+    if (image.size() != block) // not expected; keep the block's size whatever the decoder did
+        image = image.scaled(block, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace tessary

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QImage>
+#include <QImageIOHandler>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+namespace tessary {
+
+// What a picture file's headers say, once they have been checked.
+struct PictureInfo {
+    QSize upright; // natural size with the photo's orientation applied
+    QImageIOHandler::Transformations transformation;
+};
+
+// The largest picture taken, in pixels; anything larger is refused rather than decoded.
+constexpr qint64 kMostPicturePixels = 100'000'000;
+
+// Reads and checks the headers of a BMP or JPEG file: the format from the content, a positive
+// size within kMostPicturePixels, and for a BMP the declared pixel data against the file's
+// length. Nothing else is accepted.
+std::optional<PictureInfo> probePicture(const QString& path);
+
+// Decodes the picture directly at `block` size (a JPEG at a reduced scale when it is much
+// larger), shown upright: the whole picture squeezed into the block, or with `cropped` the
+// centred part of the block's proportions. A picture whose data is damaged gives a null image.
+// Thread-safe; a JpegDamageWatch must be alive while it runs.
+QImage decodePicture(const QString& path, const PictureInfo& info, QSize block, bool cropped);
+
+// While one is alive, the JPEG decoder's warnings about missing or corrupt data are caught and
+// make decodePicture fail (the decoder itself still returns a partly grey picture). Other
+// messages go on to the handler that was installed before.
+class JpegDamageWatch {
+  public:
+    JpegDamageWatch();
+    ~JpegDamageWatch();
+    JpegDamageWatch(const JpegDamageWatch&) = delete;
+    JpegDamageWatch& operator=(const JpegDamageWatch&) = delete;
+};
+
+} // namespace tessary

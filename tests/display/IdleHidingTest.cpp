@@ -1,0 +1,59 @@
+#include "display/IdleHiding.h"
+
+#include <gtest/gtest.h>
+
+namespace tessary {
+namespace {
+
+TEST(IdleHiding, BoardHidesOnTheSecondTickAfterTheGameEnds) {
+    IdleHiding idle;
+    IdleTick t = idle.Timer4_Timer(true, false);
+    EXPECT_FALSE(t.hideBoard);
+    EXPECT_EQ(t.interval, IdleHiding::kPlayingInterval);
+    EXPECT_EQ(idle.idleStage(), 3);
+
+    t = idle.Timer4_Timer(false, false); // game solved since: stage 2
+    EXPECT_FALSE(t.hideBoard);
+    EXPECT_FALSE(t.interval.has_value());
+    EXPECT_EQ(idle.idleStage(), 2);
+
+    t = idle.Timer4_Timer(false, false); // a minute later: hidden, then 10 ms ticks
+    EXPECT_TRUE(t.hideBoard);
+    EXPECT_EQ(t.interval, IdleHiding::kHiddenInterval);
+    EXPECT_EQ(idle.idleStage(), 0);
+
+    t = idle.Timer4_Timer(false, false); // nothing more until the next game
+    EXPECT_FALSE(t.hideBoard);
+    EXPECT_FALSE(t.interval.has_value());
+}
+
+TEST(IdleHiding, GameSolvedBeforeAnyTickIsNeverHidden) {
+    IdleHiding idle;
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(idle.Timer4_Timer(false, false).hideBoard);
+    EXPECT_EQ(idle.idleStage(), 0);
+}
+
+TEST(IdleHiding, MinimisedWindowKeepsItsBoardUntilRestored) {
+    IdleHiding idle;
+    idle.Timer4_Timer(true, false);
+    idle.Timer4_Timer(false, false);
+    EXPECT_FALSE(idle.Timer4_Timer(false, true).hideBoard);
+    EXPECT_EQ(idle.idleStage(), 2);
+    EXPECT_TRUE(idle.Timer4_Timer(false, false).hideBoard);
+}
+
+TEST(IdleHiding, PlayingWhileMinimisedStillArmsTheStage) {
+    IdleHiding idle;
+    const IdleTick t = idle.Timer4_Timer(true, true);
+    EXPECT_EQ(idle.idleStage(), 3);
+    EXPECT_EQ(t.interval, IdleHiding::kPlayingInterval);
+}
+
+TEST(FormResize, ToolbarFollowsTheMainWindow) {
+    EXPECT_FALSE(Form_Resize(true).showToolbar);
+    EXPECT_TRUE(Form_Resize(false).showToolbar);
+}
+
+} // namespace
+} // namespace tessary
