@@ -18,6 +18,9 @@ void NewPuzzleFlow::newPuzzle() {
     if (s_.play.gameOn)
         host_.MenuSave_Click();
     const bool wasOn = s_.play.gameOn;
+    // The dialog and the chooser write the new choice straight into the puzzle description;
+    // if the new puzzle is given up, the game in play must keep describing its own board.
+    const PuzzleDescription inPlay = s_.puzzle;
     s_.play.gameOn = false;
     host_.setBlinkTimer(false);
     host_.setToolbarVisible(false);
@@ -33,6 +36,8 @@ void NewPuzzleFlow::newPuzzle() {
     for (int i = 1; complete && i <= p.puzType; ++i)
         complete = !p.puzFile[i].empty();
     if (!complete || !host_.prepareLayout()) {
+        if (wasOn)
+            restoreDescription(inPlay);
         abandon(wasOn);
         return;
     }
@@ -67,6 +72,17 @@ void NewPuzzleFlow::chooseImages() {
             p.puzTitle = titleOf(p.chosenTitle);
         p.puzFile[i] = p.chosenFile;
     }
+}
+
+void NewPuzzleFlow::restoreDescription(const PuzzleDescription& inPlay) {
+    PuzzleDescription& p = s_.puzzle;
+    p.puzType = inPlay.puzType;
+    p.imgAcross = inPlay.imgAcross;
+    p.imgDown = inPlay.imgDown;
+    p.fitMode = inPlay.fitMode;
+    p.puzFile = inPlay.puzFile;
+    p.puzPath = inPlay.puzPath;
+    p.puzTitle = inPlay.puzTitle;
 }
 
 void NewPuzzleFlow::abandon(bool wasOn) {

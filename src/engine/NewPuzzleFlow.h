@@ -18,6 +18,7 @@ class NewPuzzleFlow {
 
   private:
     void abandon(bool wasOn);
+    void restoreDescription(const PuzzleDescription& inPlay);
     void chooseImages();
 
     GameState& s_;

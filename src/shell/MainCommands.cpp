@@ -182,6 +182,9 @@ void Main::MenuToolbar_Click() {
 }
 
 void Main::MenuAbout_Click() {
+    toolBar_->hide(); // the toolbar stays out of the way while the box is up
+    services_.dialogs.showAbout(this, state_.settings, state_.aboutFrame, services_.programFolder,
+                                [this] { playsfx(13); });
     toolBar_->show();
 }
 

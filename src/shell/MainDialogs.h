@@ -34,6 +34,9 @@ class MainDialogs {
                                std::function<void()> onOpen) = 0;
     virtual void showHof(QWidget* parent, HallOfFame& list, const std::filesystem::path& dataFolder,
                          Shell& shell) = 0;
+    virtual void showAbout(QWidget* parent, const Settings& settings, int& frameCounter,
+                           const std::filesystem::path& programFolder,
+                           std::function<void()> onOpen) = 0;
 };
 
 // The real windows, each shown with exec().
@@ -50,6 +53,9 @@ class QtMainDialogs : public MainDialogs {
                        std::function<void()> onOpen) override;
     void showHof(QWidget* parent, HallOfFame& list, const std::filesystem::path& dataFolder,
                  Shell& shell) override;
+    void showAbout(QWidget* parent, const Settings& settings, int& frameCounter,
+                   const std::filesystem::path& programFolder,
+                   std::function<void()> onOpen) override;
 };
 
 } // namespace tessary

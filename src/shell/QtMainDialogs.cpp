@@ -2,6 +2,7 @@
 #include "score/HofWindow.h"
 #include "score/NameEntryDialog.h"
 #include "score/ScoreWindow.h"
+#include "shell/AboutBox.h"
 #include "shell/MainDialogs.h"
 #include "shell/NewPuz.h"
 #include "shell/Viewer.h"
@@ -70,6 +71,16 @@ void QtMainDialogs::showHof(QWidget* parent, HallOfFame& list,
         return ask.exec() == QMessageBox::Yes;
     });
     window.exec();
+}
+
+void QtMainDialogs::showAbout(QWidget* parent, const Settings& settings, int& frameCounter,
+                              const std::filesystem::path& programFolder,
+                              std::function<void()> onOpen) {
+    const auto icons = programFolder / "icons" / "about";
+    AboutBox box(settings, frameCounter,
+                 AboutBox::loadFrames(QString::fromStdString(icons.string())), std::move(onOpen),
+                 parent);
+    box.exec();
 }
 
 } // namespace tessary

@@ -12,9 +12,9 @@
 namespace tessary {
 
 namespace {
-const char* const kIconNames[ToolBar::kButtons] = {"help",    "grid",    "solution", "small-image",
-                                                   "missing", "placed",  "fetch",    "send-home",
-                                                   "hide",    "minimize"};
+const char* const kIconNames[ToolBar::kButtons] = {
+    "help",   "grid",  "solution",  "small-image",  "missing",
+    "placed", "fetch", "send-home", "hide-toolbar", "minimise"};
 } // namespace
 
 QString ToolBar::tooltip(int index) {

@@ -41,6 +41,10 @@ class NewPuzzleFlowTest : public ::testing::Test {
         s.play.peeks = 2;
         s.play.assists = 1;
         s.puzzle.puzTitle = "old";
+        s.puzzle.puzType = kSingle;
+        s.puzzle.imgAcross = 3;
+        s.puzzle.imgDown = 1;
+        s.puzzle.puzFile[1] = "old.jpg";
     }
 };
 
@@ -102,6 +106,11 @@ TEST_F(NewPuzzleFlowTest, CancellingTheFirstPictureOfADoubleStillAsksForTheSecon
     EXPECT_EQ(s.play.assists, 1);
     EXPECT_EQ(s.pieceAt(1, 1), before.pieceAt(1, 1));
     EXPECT_TRUE(host.only({"drawCell"}).empty());
+    // The game in play still describes its own board, so saving it stays right.
+    EXPECT_EQ(s.puzzle.puzType, before.puzzle.puzType);
+    EXPECT_EQ(s.puzzle.imgAcross, before.puzzle.imgAcross);
+    EXPECT_EQ(s.puzzle.puzFile, before.puzzle.puzFile);
+    EXPECT_EQ(s.puzzle.puzTitle, "old");
 }
 
 TEST_F(NewPuzzleFlowTest, CancellingALaterPictureAlsoGivesUp) {

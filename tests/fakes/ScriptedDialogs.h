@@ -60,6 +60,16 @@ class ScriptedDialogs : public MainDialogs {
     void showHof(QWidget*, HallOfFame&, const std::filesystem::path&, Shell&) override {
         log.push_back("HOF");
     }
+    bool toolbarShownDuringAbout = true;
+    std::function<bool()> toolbarVisible;
+    void showAbout(QWidget*, const Settings&, int&, const std::filesystem::path&,
+                   std::function<void()> onOpen) override {
+        log.push_back("About");
+        if (toolbarVisible)
+            toolbarShownDuringAbout = toolbarVisible();
+        if (onOpen)
+            onOpen();
+    }
 };
 
 class FakeShell : public Shell {

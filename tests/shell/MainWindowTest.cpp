@@ -359,3 +359,22 @@ TEST_F(EnterHofTest, TheMenuShowsTheListAndForgetsTheRank) {
 
 } // namespace
 } // namespace tessary::testing
+
+namespace tessary::testing {
+namespace {
+
+TEST_F(MainWindowTest, TheAboutBoxHidesTheToolbarWhileItIsUp) {
+    dialogs.toolbarVisible = [this] { return main->toolBar().isVisible(); };
+    main->toolBar().show();
+    state.settings.soundOn = true;
+    main->MenuAbout->trigger();
+    ASSERT_FALSE(dialogs.log.empty());
+    EXPECT_EQ(dialogs.log.back(), "About");
+    EXPECT_FALSE(dialogs.toolbarShownDuringAbout);
+    EXPECT_TRUE(main->toolBar().isVisible());
+    ASSERT_FALSE(sound.played.empty());
+    EXPECT_NE(sound.played.back().find("sound13.wav"), std::string::npos);
+}
+
+} // namespace
+} // namespace tessary::testing
