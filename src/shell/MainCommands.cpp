@@ -26,7 +26,9 @@ namespace tessary {
 void Main::Form_Load() {
     QDir::setCurrent(QString::fromStdString(services_.programFolder.string()));
     state_.audio.sfxListName = "tesssnd.dat";
-    getINI(services_.dataFolder, state_.game.puzzle, state_.settings);
+    // A first run starts from the settings the game ships with.
+    if (!getINI(services_.dataFolder, state_.game.puzzle, state_.settings))
+        getINI(services_.programFolder / "defaults", state_.game.puzzle, state_.settings);
     state_.game.puzzle.maxAcross = 50;
     state_.game.puzzle.maxDown = 40;
     effects_.getMedia();
