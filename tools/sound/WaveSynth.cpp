@@ -29,7 +29,7 @@ void WaveSynth::tone(double start, double length, double hertz, double level, do
         std::min(at(length), samples_.size() - std::min(first, samples_.size()));
     for (std::size_t i = 0; i < count; ++i) {
         const double t = static_cast<double>(i) / kRate;
-        const double attack = std::min(1.0, t / 0.002);
+        const double attack = std::min(1.0, t / 0.004);
         const double release = std::min(1.0, (length - t) / 0.02);
         double v = 0;
         for (auto [ratio, partLevel] : partials) {
@@ -81,9 +81,10 @@ void WaveSynth::whoosh(double start, double length, double fromHertz, double mid
     const std::size_t first = at(start);
     const std::size_t count =
         std::min(at(length), samples_.size() - std::min(first, samples_.size()));
-    // A state-variable band-pass filter whose centre moves along the sweep.
-    double low = 0, band = 0;
-    const double q = 0.35;
+    // Two state-variable band-pass filters in a row, their centre moving along the sweep:
+    // breath rather than hiss.
+    double low = 0, band = 0, low2 = 0, band2 = 0;
+    const double q = 0.5;
     for (std::size_t i = 0; i < count; ++i) {
         const double x = static_cast<double>(i) / static_cast<double>(count);
         const double centre = x < 0.5 ? fromHertz * std::pow(midHertz / fromHertz, x * 2)
@@ -92,8 +93,11 @@ void WaveSynth::whoosh(double start, double length, double fromHertz, double mid
         const double high = noise() - low - q * band;
         band += f * high;
         low += f * band;
+        const double high2 = band - low2 - q * band2;
+        band2 += f * high2;
+        low2 += f * band2;
         const double swell = std::pow(std::sin(M_PI * x), 2);
-        samples_[first + i] += level * swell * band;
+        samples_[first + i] += level * swell * band2;
     }
 }
 

@@ -88,10 +88,10 @@ def main():
     silent = sum(1 for l in levels if l <= SILENT_DB)
     print(f"windows above {SILENT_DB:.0f} dBFS: {len(levels) - silent} of {len(levels)}")
 
-    print("\neffects (loudest 10 ms in the 0.4 s after each, times in the recording):")
+    print("\neffects (loudest 10 ms near each, times in the recording):")
     for t, what in events:
         if what.startswith("sfx"):
-            print(f"  {what:7s} at {t:6.2f} s: {loudest(levels, t, t + 0.4):6.1f} dBFS")
+            print(f"  {what:7s} at {t:6.2f} s: {loudest(levels, t - 0.3, t + 0.4):6.1f} dBFS")
 
     music_on = next(t for t, w in events if w == "music on")
     jukebox = next(t for t, w in events if w.startswith("jukebox"))
@@ -113,9 +113,15 @@ def main():
     restore = next(t for t, w in events if w == "restore")
     print(f"\njukebox tunes {jukebox:.1f}-{minimise:.1f} s: loudest "
           f"{loudest(levels, jukebox + 0.3, minimise):.1f} dBFS")
-    print(f"minimised {minimise + 0.1:.1f}-{restore:.1f} s: loudest "
-          f"{loudest(levels, minimise + 0.1, restore):.1f} dBFS (paused)")
-    print(f"restored {restore:.1f} s on: loudest {loudest(levels, restore + 0.1, end - 1):.1f} dBFS")
+    a, b = int((minimise - 0.5) / WINDOW), int((restore + 0.5) / WINDOW)
+    longest, run, run_end = 0, 0, a
+    for i in range(a, b):
+        run = run + 1 if levels[i] <= SILENT_DB else 0
+        if run > longest:
+            longest, run_end = run, i
+    print(f"minimised at {minimise:.2f} s, restored at {restore:.2f} s: silent (paused) from "
+          f"{(run_end - longest + 1) * WINDOW:.2f} to {(run_end + 1) * WINDOW:.2f} s")
+    print(f"after the restore: loudest {loudest(levels, restore + 0.5, end - 1):.1f} dBFS")
 
 
 if __name__ == "__main__":

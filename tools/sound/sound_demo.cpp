@@ -119,7 +119,7 @@ int main(int argc, char* argv[]) {
     double at = 0.5;
     auto after = [&at](double step, std::function<void()> what) {
         at += step;
-        QTimer::singleShot(static_cast<int>(at * 1000), what);
+        QTimer::singleShot(static_cast<int>(at * 1000), Qt::PreciseTimer, what);
     };
     for (int n : {0, 2, 3, 4, 5, 6, 7, 9, 11, 12, 13}) {
         after(n == 0 ? 0.0 : 1.2, [&effects, n] {
