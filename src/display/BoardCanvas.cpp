@@ -8,7 +8,6 @@
 #include <QPainter>
 
 #include <cstring>
-#include <optional>
 
 namespace tessary {
 
@@ -42,33 +41,36 @@ void copyRect(QImage& dst, QPoint at, const QImage& src, QRect from) {
     p.drawImage(target.topLeft(), src, from);
 }
 
+// An outline drawn straight into the image's pixels, along the cell's own border pixels
+// (x..x+w-1, y..y+h-1) clockwise from the top-left corner. A dotted outline sets one pixel in
+// three along that path, so every outline of the same cell covers the same dots, and a blink
+// in the other colour replaces every dot of the last.
+void drawOutline(QImage& image, QRect cell, const QColor& color, bool dotted) {
+    if (image.depth() != 32)
+        return;
+    const QRgb rgb = color.rgb();
+    const int step = dotted ? 3 : 1;
+    uchar* bits = image.bits();
+    const qsizetype bpl = image.bytesPerLine();
+    const int x0 = cell.left(), y0 = cell.top(), x1 = cell.right(), y1 = cell.bottom();
+    int k = 0;
+    auto put = [&](int x, int y) {
+        if (k++ % step == 0 && x >= 0 && y >= 0 && x < image.width() && y < image.height())
+            reinterpret_cast<QRgb*>(bits + y * bpl)[x] = rgb;
+    };
+    for (int x = x0; x <= x1; ++x)
+        put(x, y0);
+    for (int y = y0 + 1; y <= y1; ++y)
+        put(x1, y);
+    if (y1 > y0)
+        for (int x = x1 - 1; x >= x0; --x)
+            put(x, y1);
+    if (x1 > x0)
+        for (int y = y1 - 1; y > y0; --y)
+            put(x0, y);
+}
+
 } // namespace
-
-// Outlines drawn on the backing store. The painter is opened only when an outline is needed,
-// so a cell without outlines costs one copy, and a full repaint opens it at most once.
-class BoardCanvas::Outlines {
-  public:
-    explicit Outlines(QImage& image) : image_(image) {}
-
-    // An outline over the cell's own border pixels: x..x+w-1, y..y+h-1.
-    void draw(QRect cell, const QColor& color, Qt::PenStyle style,
-              const QBrush& fill = Qt::NoBrush) {
-        QPainter& p = painter();
-        p.setPen(QPen(color, 0, style)); // width 0: a cosmetic one-pixel pen
-        p.setBrush(fill);
-        p.drawRect(cell.x(), cell.y(), cell.width() - 1, cell.height() - 1);
-    }
-
-  private:
-    QPainter& painter() {
-        if (!painter_)
-            painter_.emplace(&image_);
-        return *painter_;
-    }
-
-    QImage& image_;
-    std::optional<QPainter> painter_;
-};
 
 BoardCanvas::BoardCanvas(const GameState& state, BasePicture& basePic, QWidget* parent)
     : QWidget(parent), state_(state), basePic_(basePic) {
@@ -88,7 +90,7 @@ QRect BoardCanvas::cellRect(int col, int row) const {
     return QRect((col - 1) * w, (row - 1) * h, w, h);
 }
 
-void BoardCanvas::paintCell(int col, int row, Outlines& outlines) {
+void BoardCanvas::paintCell(int col, int row) {
     const QRect cell = cellRect(col, row);
     if (cell.isEmpty() || !CellGrid::inRange(col, row))
         return;
@@ -97,16 +99,15 @@ void BoardCanvas::paintCell(int col, int row, Outlines& outlines) {
              QRect((home.x - 1) * cell.width(), (home.y - 1) * cell.height(), cell.width(),
                    cell.height()));
     if (state_.play.showMisplaced && home != GridPos{int16_t(col), int16_t(row)})
-        outlines.draw(cell, boardColors::misplaced(), Qt::SolidLine);
+        drawOutline(backing_, cell, boardColors::misplaced(), false);
     if (state_.play.selX != 0 && col == state_.play.selX && row == state_.play.selY)
-        outlines.draw(cell, boardColors::selection(), Qt::DotLine);
+        drawOutline(backing_, cell, boardColors::selection(), true);
 }
 
 void BoardCanvas::drawCell(int col, int row) {
     if (isHidden())
         show();
-    Outlines outlines(backing_);
-    paintCell(col, row, outlines);
+    paintCell(col, row);
     update(cellRect(col, row));
 }
 
@@ -114,7 +115,7 @@ void BoardCanvas::drawSelectionOutline(int col, int row) {
     const QRect cell = cellRect(col, row);
     if (cell.isEmpty())
         return;
-    Outlines(backing_).draw(cell, boardColors::selection(), Qt::DotLine);
+    drawOutline(backing_, cell, boardColors::selection(), true);
     update(cell);
 }
 
@@ -126,10 +127,9 @@ void BoardCanvas::Picture1_Paint() {
         return;
     if (isHidden())
         show();
-    Outlines outlines(backing_);
     for (int c = 1; c <= across; ++c)
         for (int r = 1; r <= down; ++r)
-            paintCell(c, r, outlines);
+            paintCell(c, r);
     update();
 }
 
@@ -141,7 +141,7 @@ void BoardCanvas::Timer1_Timer() {
     const QRect cell = cellRect(play.selX, play.selY);
     if (cell.isEmpty())
         return;
-    Outlines(backing_).draw(cell, fromBgr(blinkColor_), Qt::DotLine);
+    drawOutline(backing_, cell, fromBgr(blinkColor_), true);
     update(cell);
 }
 
@@ -149,9 +149,13 @@ void BoardCanvas::drawMark(int col, int row, const QColor& fill) {
     const QRect cell = cellRect(col, row);
     if (cell.isEmpty())
         return;
-    // The hatch is anchored at the board's corner, so neighbouring marks line up.
-    Outlines(backing_).draw(cell, boardColors::markOutline(), Qt::SolidLine,
-                            QBrush(fill, Qt::DiagCrossPattern));
+    // The hatch is anchored at the board's corner, so neighbouring marks line up; the outline
+    // then covers the cell's border pixels.
+    {
+        QPainter p(&backing_);
+        p.fillRect(cell.adjusted(1, 1, -1, -1), QBrush(fill, Qt::DiagCrossPattern));
+    }
+    drawOutline(backing_, cell, boardColors::markOutline(), false);
     update(cell);
 }
 

@@ -55,9 +55,8 @@ class BoardCanvas : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    class Outlines;
     QRect cellRect(int col, int row) const;
-    void paintCell(int col, int row, Outlines& outlines);
+    void paintCell(int col, int row); // into the backing store only
 
     const GameState& state_;
     BasePicture& basePic_;

@@ -3,6 +3,7 @@
 #include "display/BmpHeaderCheck.h"
 #include "display/JpegEndCheck.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QRect>
@@ -66,18 +67,6 @@ bool bmpComplete(const QString& path) {
                        static_cast<std::uint64_t>(file.size()));
 }
 
-bool jpegComplete(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
-        return false;
-    const uchar* data = file.map(0, file.size());
-    if (data)
-        return jpegReachesEnd(data, static_cast<std::size_t>(file.size()));
-    const QByteArray bytes = file.readAll();
-    return jpegReachesEnd(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                          static_cast<std::size_t>(bytes.size()));
-}
-
 } // namespace
 
 JpegDamageWatch::JpegDamageWatch() {
@@ -95,18 +84,38 @@ JpegDamageWatch::~JpegDamageWatch() {
 }
 
 std::optional<PictureInfo> probePicture(const QString& path) {
-    QImageReader reader(path);
-    configure(reader);
-    const QByteArray format = reader.format();
-    if (format != "bmp" && format != "jpeg")
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    const QByteArray format = QImageReader::imageFormat(&file);
+    PictureInfo info;
+    QBuffer buffer;
+    QImageReader reader;
+    if (format == "jpeg") {
+        // The whole file is kept for the decoder: read from memory, libjpeg stays on its fast
+        // path for the whole picture (through a file it gets 4 KB at a time).
+        if (file.size() > kMostJpegBytes)
+            return std::nullopt;
+        info.jpegData = file.readAll();
+        if (info.jpegData.size() != file.size() ||
+            !jpegReachesEnd(reinterpret_cast<const unsigned char*>(info.jpegData.constData()),
+                            static_cast<std::size_t>(info.jpegData.size())))
+            return std::nullopt;
+        buffer.setData(info.jpegData);
+        buffer.open(QIODevice::ReadOnly);
+        reader.setDevice(&buffer);
+    } else if (format == "bmp") {
+        if (!bmpComplete(path))
+            return std::nullopt;
+        reader.setDevice(&file);
+    } else {
+        return std::nullopt;
+    }
+    configure(reader);
     const QSize raw = reader.size();
     if (!raw.isValid() || raw.width() <= 0 || raw.height() <= 0 ||
         qint64(raw.width()) * raw.height() > kMostPicturePixels)
         return std::nullopt;
-    if (format == "bmp" ? !bmpComplete(path) : !jpegComplete(path))
-        return std::nullopt;
-    PictureInfo info;
     info.transformation = reader.transformation();
     info.upright = sideways(info.transformation) ? raw.transposed() : raw;
     return info;
@@ -115,7 +124,18 @@ std::optional<PictureInfo> probePicture(const QString& path) {
 QImage decodePicture(const QString& path, const PictureInfo& info, QSize block, bool cropped) {
     if (block.isEmpty())
         return {};
-    QImageReader reader(path);
+    QFile file(path);
+    QBuffer buffer;
+    QImageReader reader;
+    if (!info.jpegData.isEmpty()) {
+        buffer.setData(info.jpegData); // shared, not copied
+        buffer.open(QIODevice::ReadOnly);
+        reader.setDevice(&buffer);
+    } else {
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        reader.setDevice(&file);
+    }
     configure(reader);
 
     // The reader scales and clips the picture as stored; the orientation is applied after.

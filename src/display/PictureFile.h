@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QImageIOHandler>
 #include <QSize>
@@ -13,14 +14,17 @@ namespace tessary {
 struct PictureInfo {
     QSize upright; // natural size with the photo's orientation applied
     QImageIOHandler::Transformations transformation;
+    QByteArray jpegData; // a JPEG's whole file, read once; empty for a BMP
 };
 
 // The largest picture taken, in pixels; anything larger is refused rather than decoded.
 constexpr qint64 kMostPicturePixels = 100'000'000;
+// The largest JPEG file read (a 100-megapixel photo is far smaller).
+constexpr qint64 kMostJpegBytes = 512LL * 1024 * 1024;
 
 // Reads and checks the headers of a BMP or JPEG file: the format from the content, a positive
 // size within kMostPicturePixels, and for a BMP the declared pixel data against the file's
-// length. Nothing else is accepted.
+// length, for a JPEG the data running on to its end marker. Nothing else is accepted.
 std::optional<PictureInfo> probePicture(const QString& path);
 
 // Decodes the picture directly at `block` size (a JPEG at a reduced scale when it is much
