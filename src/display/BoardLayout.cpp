@@ -71,29 +71,31 @@ std::variant<BoardLayout, LayoutProblem> layoutBoard(const LayoutInput& in) {
     const int maxW = in.room.screenW - in.room.frameW;
     const int maxH = in.room.screenH - in.room.frameH + 1;
     if (w > maxW - 40) {
-        const int w0 = toInteger(w);
-        const int h0 = toInteger(h);
+        const long long w0 = toInteger(w);
+        const long long h0 = toInteger(h);
         w = maxW - 40;
-        h = static_cast<double>(h0) * w / w0;
+        h = static_cast<double>(h0) * w / static_cast<double>(w0);
     }
     if (h > maxH - 60) {
-        const int w0 = toInteger(w);
-        const int h0 = toInteger(h);
+        const long long w0 = toInteger(w);
+        const long long h0 = toInteger(h);
         if (h0 <= 0)
             return LayoutProblem::NoRoom;
         h = maxH - 60;
-        w = static_cast<double>(w0) * h / h0;
+        w = static_cast<double>(w0) * h / static_cast<double>(h0);
     }
     out.pictureW = w;
     out.pictureH = h;
 
     // sizePieces: the board's whole pixels and the piece size; what is left over at the right
     // and bottom belongs to no cell.
-    out.boardW = toInteger(w);
-    out.boardH = toInteger(h);
-    if (out.boardW < out.boardAcross || out.boardH < out.boardDown || out.boardW > kMostPixels ||
-        out.boardH > kMostPixels)
+    const long long boardW = toInteger(w);
+    const long long boardH = toInteger(h);
+    if (boardW < out.boardAcross || boardH < out.boardDown || boardW > kMostPixels ||
+        boardH > kMostPixels)
         return LayoutProblem::NoRoom;
+    out.boardW = static_cast<int>(boardW);
+    out.boardH = static_cast<int>(boardH);
     out.pieceW = out.boardW / out.boardAcross;
     out.pieceH = out.boardH / out.boardDown;
     out.baseW = out.boardW;

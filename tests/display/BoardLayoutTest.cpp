@@ -160,6 +160,7 @@ TEST(BoardLayout, RefusesWhatCannotBeABoard) {
     EXPECT_EQ(problem({kSingle, 4, 4, 0, 100, kSmallScreen}), LayoutProblem::BadImage);
     // A very thin picture leaves less than a pixel per row.
     EXPECT_EQ(problem({kSingle, 50, 40, 100000, 30, kSmallScreen}), LayoutProblem::NoRoom);
+    EXPECT_EQ(problem({kTriple, 4, 4, 1, 2000000000, kSmallScreen}), LayoutProblem::NoRoom);
     EXPECT_EQ(problem({kSingle, 4, 4, 1000, 1000, ScreenRoom{30, 30, 8, 46}}),
               LayoutProblem::NoRoom);
 }
