@@ -3,6 +3,8 @@
 #include "display/BoardColors.h"
 #include "display/MoveBox.h"
 
+#include <QApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -88,13 +90,41 @@ class SmallBoard : public ::testing::Test {
 
 TEST_F(SmallBoard, DrawCellCopiesThePieceAndNothingElse) {
     exchange({1, 1}, {3, 2});
+    canvas.hide();
     canvas.drawCell(1, 1);
+    EXPECT_FALSE(canvas.isHidden());
     EXPECT_EQ(border(1, 1), colors({pieceColor(3, 2)}));
     EXPECT_EQ(inside(1, 1), colors({pieceColor(3, 2)}));
     // Neighbours and the spare strip are untouched.
     EXPECT_EQ(at(kW, 0), boardColors::background().rgb());
     EXPECT_EQ(at(0, kH), boardColors::background().rgb());
     EXPECT_EQ(at(3 * kW, 0), boardColors::background().rgb());
+}
+
+// Records the region of every paint event a widget receives.
+class PaintSpy : public QObject {
+  public:
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+TEST_F(SmallBoard, OnlyTheDrawnCellGoesToTheScreen) {
+    canvas.show();
+    QApplication::processEvents();
+    PaintSpy spy;
+    canvas.installEventFilter(&spy);
+    canvas.drawCell(2, 2);
+    QApplication::processEvents();
+    EXPECT_EQ(spy.painted, QRegion(kW, kH, kW, kH));
+
+    spy.painted = QRegion();
+    canvas.Picture1_Paint();
+    QApplication::processEvents();
+    EXPECT_EQ(spy.painted, QRegion(canvas.rect()));
 }
 
 TEST_F(SmallBoard, YellowOutlineOnlyOnMisplacedPiecesWhenAsked) {
