@@ -43,17 +43,5 @@ TEST(IdleHiding, MinimisedWindowKeepsItsBoardUntilRestored) {
     EXPECT_TRUE(idle.Timer4_Timer(false, false).hideBoard);
 }
 
-TEST(IdleHiding, PlayingWhileMinimisedStillArmsTheStage) {
-    IdleHiding idle;
-    const IdleTick t = idle.Timer4_Timer(true, true);
-    EXPECT_EQ(idle.idleStage(), 3);
-    EXPECT_EQ(t.interval, IdleHiding::kPlayingInterval);
-}
-
-TEST(FormResize, ToolbarFollowsTheMainWindow) {
-    EXPECT_FALSE(Form_Resize(true).showToolbar);
-    EXPECT_TRUE(Form_Resize(false).showToolbar);
-}
-
 } // namespace
 } // namespace tessary
