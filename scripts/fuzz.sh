@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Fuzzes every file reader of the game for a while: scripts/fuzz.sh [SECONDS] [TARGET...]
+#   SECONDS  time per target (default 20)
+#   TARGET   saved_game settings hof sound_list picture_headers picture (default: all)
+# Builds the targets with clang in build-fuzz (or $TESSARY_FUZZ_BUILD), starts each from the
+# seeds the game's own writers and the damaged-picture tool make, the cases kept in
+# tests/regressions/ and the corpus grown by earlier runs, and prints executions per target.
+# A crash or broken promise stops with the reproducer's path: keep it as a regression case
+# in tests/regressions/<target>/ once the reader is mended.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-20}"
+shift || true
+all=(saved_game settings hof sound_list picture_headers picture)
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=("${all[@]}")
+
+if ! command -v clang++ >/dev/null; then
+  echo "fuzz.sh: clang++ is not installed; nothing fuzzed" >&2
+  exit 2
+fi
+
+build="${TESSARY_FUZZ_BUILD:-build-fuzz}"
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTESSARY_FUZZ=ON -DTESSARY_UI=OFF -DTESSARY_TESTS=OFF >/dev/null
+cmake --build "$build" --parallel "$(nproc)" >/dev/null
+
+seeds="$build/seeds"
+rm -rf "$seeds"
+"$build/fuzz/make-seeds" "$seeds"
+cp assets/tesssnd.dat "$seeds/sound_list/"
+mkdir -p "$seeds/settings" "$seeds/picture" "$seeds/picture_headers"
+cp assets/defaults/Tessary.ini "$seeds/settings/"
+if [ -x "$build/fuzz/damaged-pictures/damaged-pictures" ]; then
+  QT_QPA_PLATFORM=offscreen "$build/fuzz/damaged-pictures/damaged-pictures" "$seeds/picture" \
+    >/dev/null
+  rmdir "$seeds/picture/x.bmp"
+  cp "$seeds/picture/"* "$seeds/picture_headers/"
+fi
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+failed=0
+for t in "${targets[@]}"; do
+  exe="$build/fuzz/fuzz_$t"
+  if [ ! -x "$exe" ]; then
+    echo "fuzz $t: not built (Qt missing?)" >&2
+    failed=1
+    continue
+  fi
+  corpus="$build/corpus/$t"
+  crashes="$build/crashes/$t"
+  mkdir -p "$corpus" "$crashes" "tests/regressions/$t"
+  log="$build/fuzz-$t.log"
+  # Pictures run up to 64 KB; the data files' seeds set their own length limit.
+  extra=()
+  case "$t" in picture | picture_headers) extra+=(-max_len=65536) ;; esac
+  if "$exe" "$corpus" "$seeds/$t" "tests/regressions/$t" -max_total_time="$seconds" \
+    -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$crashes/" \
+    "${extra[@]}" >"$log" 2>&1; then
+    execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+    units=$(find "$corpus" -type f | wc -l)
+    printf 'fuzz %-16s %10s runs in %ss, corpus %s, no findings\n' "$t" "${execs:-?}" \
+      "$seconds" "$units"
+  else
+    echo "fuzz $t: FOUND A FAULT; reproducer in $crashes/, log $log" >&2
+    grep -E "ERROR|broken promise|SUMMARY|Test unit written" "$log" | head -5 >&2 || true
+    failed=1
+  fi
+done
+exit "$failed"
