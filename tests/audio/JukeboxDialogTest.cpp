@@ -26,8 +26,6 @@ TEST_F(JukeboxDialogTest, OpensOnTheRememberedChoice) {
               "Play random MIDI file directory, changing each time song is played.");
     EXPECT_EQ(dialog.SelectBtn->text(), "Select File");
     EXPECT_EQ(dialog.DoneBtn->text(), "Done!");
-    for (auto* option : dialog.Option1)
-        EXPECT_TRUE(option->text().isEmpty());
 
     settings.jukeFile = "/home/me/tune.mid";
     settings.jukeMode = 7; // from a damaged settings file: nothing selected
@@ -47,6 +45,8 @@ TEST_F(JukeboxDialogTest, AnOptionTakesEffectAtOnce) {
     EXPECT_EQ(settings.jukeMode, 2);
     dialog.Option1[0]->click();
     EXPECT_EQ(settings.jukeMode, 0);
+    dialog.DoneBtn->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST_F(JukeboxDialogTest, SelectFileAsksForAnExistingMidiFile) {
@@ -80,14 +80,6 @@ TEST_F(JukeboxDialogTest, ACancelledSelectFileChangesNothing) {
     EXPECT_EQ(chooser.showings.size(), 1u);
     EXPECT_EQ(settings.jukeFile, "/old/song.mid");
     EXPECT_EQ(dialog.Label1[0]->text(), "Always play /old/song.mid");
-}
-
-TEST_F(JukeboxDialogTest, DoneCloses) {
-    JukeboxDialog dialog(settings, chooser);
-    dialog.show();
-    ASSERT_TRUE(dialog.isVisible());
-    dialog.DoneBtn->click();
-    EXPECT_FALSE(dialog.isVisible());
 }
 
 } // namespace

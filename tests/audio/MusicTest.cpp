@@ -14,13 +14,21 @@ namespace {
 
 using Log = std::vector<std::string>;
 
+// Draws from whichever source the test puts in.
+struct SwitchableRandom : RandomSource {
+    explicit SwitchableRandom(RandomSource& first) : source(&first) {}
+    RandomSource* source;
+    double next() override { return source->next(); }
+};
+
 struct MusicTest : ::testing::Test {
     Settings settings;
     AudioState state;
     FakeSoundService service;
     FakeMidiControl midi;
     FakeAudioHost host;
-    ScriptedRandom random{{0.99}}; // every walk stops at its first step
+    ScriptedRandom firstStep{{0.99}}; // every walk stops at its first step
+    SwitchableRandom random{firstStep};
     std::vector<std::string> folderListing{"first.mid", "second.mid", "third.mid"};
     SoundEffects effects{settings, state, service, host, "/game"};
     Music music{settings, state,  midi,    effects,
@@ -193,52 +201,28 @@ TEST_F(MusicTest, ShutDownClosesWithoutNotice) {
     EXPECT_EQ(midi.log, Log{"close"});
 }
 
-TEST(MusicPick, WalksRoundTheListingFromItsFirstFile) {
-    Settings settings;
-    AudioState state;
-    FakeSoundService service;
-    FakeMidiControl midi;
-    FakeAudioHost host;
-    SoundEffects effects{settings, state, service, host, ""};
-    ScriptedRandom random{{0.5, 0.96, 0.97, 0.1, 0.2, 0.3, 0.9601}};
-    Music music{
-        settings, state,
-        midi,     effects,
-        host,     random,
-        "",       [](const std::string&) { return std::vector<std::string>{"a.mid", "b.mid"}; }};
-
+TEST_F(MusicTest, APickWalksRoundTheListingFromItsFirstFile) {
+    ScriptedRandom draws{{0.5, 0.96, 0.97, 0.1, 0.2, 0.3, 0.9601}};
+    random.source = &draws;
+    folderListing = {"a.mid", "b.mid"};
     music.pickRandomMidi(); // b (0.5), a (0.96 is not above), b (0.97 stops)
-    EXPECT_EQ(state.randomMidi, "b.mid");
+    EXPECT_EQ(state.randomMidi, "/game/b.mid");
     music.pickRandomMidi(); // b, a, b, a (0.9601 stops): every pick starts from the beginning
-    EXPECT_EQ(state.randomMidi, "a.mid");
+    EXPECT_EQ(state.randomMidi, "/game/a.mid");
 }
 
-TEST(MusicPick, ChancesWithThreeFiles) {
-    Settings settings;
-    AudioState state;
-    FakeSoundService service;
-    FakeMidiControl midi;
-    FakeAudioHost host;
-    SoundEffects effects{settings, state, service, host, ""};
-    SeededRandom random(20240611);
-    Music music{settings,
-                state,
-                midi,
-                effects,
-                host,
-                random,
-                "",
-                [](const std::string&) {
-                    return std::vector<std::string>{"1.mid", "2.mid", "3.mid"}; }};
+TEST_F(MusicTest, PickChancesWithThreeFiles) {
+    SeededRandom seeded(20240611);
+    random.source = &seeded;
     std::map<std::string, int> picks;
     const int draws = 200000;
     for (int i = 0; i < draws; ++i) {
         music.pickRandomMidi();
         ++picks[state.randomMidi];
     }
-    EXPECT_NEAR(picks["2.mid"] / double(draws), 0.347, 0.005);
-    EXPECT_NEAR(picks["3.mid"] / double(draws), 0.333, 0.005);
-    EXPECT_NEAR(picks["1.mid"] / double(draws), 0.320, 0.005);
+    EXPECT_NEAR(picks["/game/second.mid"] / double(draws), 0.347, 0.005);
+    EXPECT_NEAR(picks["/game/third.mid"] / double(draws), 0.333, 0.005);
+    EXPECT_NEAR(picks["/game/first.mid"] / double(draws), 0.320, 0.005);
 }
 
 TEST(MusicPick, ListsTheFoldersMidiFilesInAnyLetterCase) {
@@ -254,19 +238,9 @@ TEST(MusicPick, ListsTheFoldersMidiFilesInAnyLetterCase) {
     EXPECT_TRUE(Music::listMidiFiles((folder.path / "missing").string()).empty());
 }
 
-TEST(MusicDone, TheMusicTakesTheControlsDoneEventForItsLifetime) {
-    Settings settings;
-    AudioState state;
-    FakeSoundService service;
-    FakeMidiControl midi;
-    FakeAudioHost host;
-    SoundEffects effects{settings, state, service, host, ""};
-    ScriptedRandom random{{0.99}};
-    {
-        Music music{settings, state, midi, effects, host, random, ""};
-        EXPECT_TRUE(midi.hasDoneHandler());
-    }
-    EXPECT_FALSE(midi.hasDoneHandler());
+TEST_F(MusicTest, TheMusicHoldsTheControlsDoneEventForItsLifetime) {
+    { Music other{settings, state, midi, effects, host, random, ""}; }
+    EXPECT_FALSE(midi.hasDoneHandler()); // no call into a Music that is gone
 }
 
 } // namespace
