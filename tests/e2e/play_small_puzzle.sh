@@ -1,0 +1,386 @@
+#!/usr/bin/env bash
+# Plays one small puzzle in the real game the way a player does: keys and mouse clicks sent
+# by xdotool to the built program under an X server with a window manager.
+#
+#   play_small_puzzle.sh PROGRAM_FOLDER SHOTS_FOLDER
+#
+# PROGRAM_FOLDER is the folder of the built executable with its files (sound list, sounds,
+# pictures, defaults/); it is copied to a fresh folder, so no settings or Hall of Fame from an
+# earlier run take part. Run it inside an X server, e.g.
+#   xvfb-run -a -s '-screen 0 1280x1024x24' tests/e2e/play_small_puzzle.sh build/src/app shots
+# A screenshot of each step goes to SHOTS_FOLDER. KEEP_E2E_FOLDER=1 keeps the played folder.
+set -euo pipefail
+
+if [ $# -ne 2 ]; then
+    echo "usage: $0 PROGRAM_FOLDER SHOTS_FOLDER" >&2
+    exit 2
+fi
+program_dir=$(cd "$1" && pwd)
+shots=$2
+player="Ada Tester"
+picture=images/harbour-boats.jpg
+start_ns=$(date +%s%N)
+
+log() { printf '[%5.1fs] %s\n' "$(($(date +%s%N) - start_ns))e-9" "$*"; }
+
+for tool in xdotool openbox import; do
+    command -v "$tool" >/dev/null || {
+        echo "FAIL: $tool is not installed (scripts/install-deps.sh installs it)" >&2
+        exit 1
+    }
+done
+[ -n "${DISPLAY:-}" ] || {
+    echo "FAIL: no X display; run under xvfb-run" >&2
+    exit 1
+}
+[ -x "$program_dir/tessary" ] || {
+    echo "FAIL: no game at $program_dir/tessary" >&2
+    exit 1
+}
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tessary-e2e.XXXXXX")
+game="$work/game"
+game_pid=""
+openbox_pid=""
+mkdir -p "$shots"
+rm -f "$shots"/*.png
+
+cleanup() {
+    local pid
+    for pid in $game_pid $openbox_pid; do
+        kill "$pid" 2>/dev/null || true
+    done
+    if [ "${KEEP_E2E_FOLDER:-0}" = 1 ]; then
+        echo "played folder kept: $work"
+    else
+        rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+
+shot() {
+    import -window root "$shots/$1.png"
+    log "shot $1"
+}
+
+describe_windows() {
+    local id
+    echo "visible windows of the game:"
+    for id in $(xdotool search --all --onlyvisible --pid "$game_pid" --name '.' 2>/dev/null); do
+        echo "  $id \"$(xdotool getwindowname "$id")\" $(xdotool getwindowgeometry --shell "$id" |
+            tr '\n' ' ')"
+    done
+    echo "active window: $(xdotool getactivewindow 2>/dev/null || echo none)"
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
+        describe_windows >&2
+    fi
+    shot failure || true
+    echo "--- game output" >&2
+    cat "$work/game.log" >&2 || true
+    exit 1
+}
+
+# wait_for WHAT SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds.
+wait_for() {
+    local what=$1 seconds=$2
+    shift 2
+    local end=$(($(date +%s%N) + seconds * 1000000000))
+    until "$@"; do
+        if [ -n "$game_pid" ] && ! kill -0 "$game_pid" 2>/dev/null; then
+            game_pid=""
+            fail "the game ended while waiting for $what"
+        fi
+        [ "$(date +%s%N)" -lt "$end" ] || fail "no $what after ${seconds} s"
+        sleep 0.05
+    done
+}
+
+# active_is TITLE [ID...]: the window with the keyboard is titled TITLE and is none of the IDs.
+# Sets "found" to its id.
+active_is() {
+    local title=$1 id other
+    shift
+    id=$(xdotool getactivewindow 2>/dev/null) || return 1
+    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$title" ] || return 1
+    for other in "$@"; do
+        [ "$id" != "$other" ] || return 1
+    done
+    found=$id
+}
+
+active_id_is() {
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]
+}
+
+# A window without a title of its own carries the program's name, like the main window.
+untitled=Tessary
+
+# --- the program folder, copied without anything an earlier game wrote there
+mkdir "$game" "$work/bin" "$work/home"
+for item in "$program_dir"/*; do
+    name=$(basename "$item")
+    case "${name,,}" in
+    cmakefiles | *_autogen | *.cmake | tessary.ini | tess.hof | *.sav) continue ;;
+    esac
+    cp -R "$item" "$game/"
+done
+[ -f "$game/$picture" ] || fail "the sample picture $picture is not in the program folder"
+
+# Web links go to this stand-in for the browser: a local-only entry must open none.
+cat >"$work/bin/xdg-open" <<'EOF'
+#!/bin/sh
+echo "$*" >>"$(dirname "$0")/../links-opened"
+EOF
+chmod +x "$work/bin/xdg-open"
+
+export PATH="$work/bin:$PATH" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
+export XDG_RUNTIME_DIR="$work/home/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
+unset SESSION_MANAGER
+
+# --- a window manager, so that dialogs take the keyboard as they do on a desktop
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+openbox_pid=$!
+openbox_running() { xdotool search --class openbox >/dev/null 2>&1; } # its own windows
+wait_for "window manager" 10 openbox_running
+
+# --- 1. start-up: the main window and the About box over it
+(cd "$game" && exec ./tessary) >"$work/game.log" 2>&1 &
+game_pid=$!
+log "game started"
+
+two_windows_about_active() {
+    local id best=0 area
+    active_is "$untitled" || return 1
+    about=$found
+    main=""
+    for id in $(xdotool search --onlyvisible --name "^$untitled\$" 2>/dev/null); do
+        [ "$id" != "$about" ] || continue
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        area=$((WIDTH * HEIGHT))
+        if [ "$area" -gt "$best" ]; then
+            best=$area
+            main=$id
+        fi
+    done
+    [ -n "$main" ]
+}
+wait_for "main window titled \"Tessary\" with the About box over it" 30 two_windows_about_active
+sleep 0.3 # the box's first animation frame
+shot 01-about-box
+xdotool key Return
+wait_for "main window back in front after the About box" 10 active_id_is "$main"
+log "About box closed"
+
+# --- 2. a new 2 x 2 Single puzzle of the sample picture
+start_puzzle() { # start_puzzle [asked]: "asked" when the dialog is already on its way
+    [ "${1:-}" = asked ] || xdotool key ctrl+n
+    wait_for "new-puzzle dialog" 10 active_is "$untitled" "$main"
+    # The focus starts on "Ok"; the tab order goes on to the pieces down, then across, then
+    # the puzzle types. Tabbing into a count box selects it, so typing replaces it.
+    xdotool key Tab ctrl+a
+    xdotool type 2
+    xdotool key Tab ctrl+a
+    xdotool type 2
+    # Into the types (the checked one takes the focus); Up to the first, "Single", and pick it.
+    xdotool key Tab Up Up Up space
+    sleep 0.2
+    shot 02-new-puzzle-dialog
+    xdotool key Return
+
+    wait_for "file dialog \"Select Image\"" 10 active_is "Select Image"
+    xdotool type "$game/$picture"
+    sleep 0.2
+    shot 02-select-image
+    xdotool key Return
+
+    wait_for "image chooser \"Start New Puzzle\"" 10 active_is "Start New Puzzle"
+    sleep 0.2
+    shot 02-image-chooser
+    xdotool key Return
+    wait_for "main window back in front after the image chooser" 10 active_id_is "$main"
+}
+start_puzzle
+log "puzzle started"
+
+# --- 3. save the game to learn the board, then solve it with clicks
+saved="$work/board.sav"
+save_game() {
+    rm -f "$saved"
+    xdotool key ctrl+s
+    wait_for "file dialog \"Save Game\"" 10 active_is "Save Game"
+    xdotool type "$saved"
+    sleep 0.1
+    shot 03-save-game
+    xdotool key Return
+    wait_for "main window back in front after saving" 10 active_id_is "$main"
+    saved_complete() { [ -s "$saved" ] && [ "$(tr -d '\r' <"$saved" | wc -l)" -ge 19 ]; }
+    wait_for "saved game $saved" 10 saved_complete
+    mapfile -t lines < <(tr -d '\r' <"$saved")
+}
+numbers() { echo "${lines[$1 - 1]}" | xargs; } # the numbers of a line, single-spaced
+
+attempt=1
+while true; do
+    save_game
+    read -r across down <<<"$(numbers 12)"
+    [ "$across $down" = "2 2" ] || fail "saved board is $across x $down, not 2 x 2"
+    left=$(numbers 15)
+    [ "$left" != 0 ] && break
+    # The shuffle can leave every piece at home: nothing to play, so start another puzzle,
+    # declining to save this one first.
+    [ "$attempt" -lt 5 ] || fail "$attempt new puzzles in a row came out already solved"
+    log "the shuffle left the board solved: new puzzle"
+    xdotool key ctrl+n
+    wait_for "file dialog \"Save Game\" before a new puzzle" 10 active_is "Save Game"
+    xdotool key Escape
+    start_puzzle asked
+    attempt=$((attempt + 1))
+done
+shot 03-shuffled-board
+read -r piece_w piece_h <<<"$(numbers 10)"
+read -r board_w board_h <<<"$(numbers 11)"
+log "board ${board_w}x${board_h}, pieces ${piece_w}x${piece_h}, $left to move"
+
+# pieceAt: the home cell of the piece shown at each cell, from the board lines (column by
+# column, rows fastest, x then y).
+declare -A piece_at
+line=20
+for ((c = 1; c <= across; c++)); do
+    for ((r = 1; r <= down; r++)); do
+        piece_at[$c,$r]="$(numbers $line),$(numbers $((line + 1)))"
+        line=$((line + 2))
+    done
+done
+
+# The board fills the main window's client area below the menu bar.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+main_x=$X main_y=$Y
+board_top=$((HEIGHT - board_h))
+[ "$WIDTH" -ge "$board_w" ] && [ "$board_top" -gt 0 ] && [ "$board_top" -lt 80 ] ||
+    fail "main window ${WIDTH}x${HEIGHT} does not hold a ${board_w}x${board_h} board under a menu bar"
+
+# Rectangles of the game's other windows (the toolbar floats over the board), with room for
+# their frames.
+covers=()
+for id in $(xdotool search --all --onlyvisible --pid "$game_pid" --name '.' 2>/dev/null); do
+    [ "$id" != "$main" ] || continue
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    covers+=("$((X - 10)) $((Y - 40)) $((X + WIDTH + 10)) $((Y + HEIGHT + 10))")
+done
+
+# point_in_cell C R: a point of the cell, in main-window coordinates, that no other window
+# covers: its centre if free, else a point nearer a corner. Sets px, py.
+point_in_cell() {
+    local c=$1 r=$2 fx fy x y rect left top right bottom covered
+    for fx in 2 1 3; do
+        for fy in 2 1 3; do
+            x=$(((c - 1) * piece_w + piece_w * fx / 4))
+            y=$((board_top + (r - 1) * piece_h + piece_h * fy / 4))
+            covered=0
+            for rect in "${covers[@]}"; do
+                read -r left top right bottom <<<"$rect"
+                if [ $((main_x + x)) -ge "$left" ] && [ $((main_x + x)) -le "$right" ] &&
+                    [ $((main_y + y)) -ge "$top" ] && [ $((main_y + y)) -le "$bottom" ]; then
+                    covered=1
+                fi
+            done
+            if [ "$covered" = 0 ]; then
+                px=$x py=$y
+                return 0
+            fi
+        done
+    done
+    fail "cell ($c, $r) is hidden under another window"
+}
+
+click() { # click BUTTON C R
+    point_in_cell "$2" "$3"
+    xdotool mousemove --window "$main" "$px" "$py" click "$1"
+}
+
+swaps=0
+first=1
+for ((c = 1; c <= across; c++)); do
+    for ((r = 1; r <= down; r++)); do
+        [ "${piece_at[$c,$r]}" != "$c,$r" ] || continue
+        # The cell holding the piece that belongs here.
+        for key in "${!piece_at[@]}"; do
+            [ "${piece_at[$key]}" = "$c,$r" ] && target=$key
+        done
+        click 1 "$c" "$r"
+        if [ "$first" = 1 ]; then
+            sleep 0.2
+            shot 03-piece-selected
+            first=0
+        fi
+        click 3 "${target%,*}" "${target#*,}"
+        piece_at[$target]=${piece_at[$c,$r]}
+        piece_at[$c,$r]="$c,$r"
+        swaps=$((swaps + 1))
+        sleep 0.1
+    done
+done
+log "solved in $swaps swaps"
+
+# --- 4. the score, the name entry and the Hall of Fame
+wait_for "window \"Score\" after the last swap" 10 active_is "Score"
+sleep 0.2
+shot 04-score
+xdotool key Return # "ok", the default
+
+wait_for "name entry \"Hall of Fame\"" 10 active_is "Hall of Fame"
+name_entry=$found
+# The name box has the focus with the remembered name selected: typing replaces it.
+xdotool key ctrl+a
+xdotool type "$player"
+sleep 0.1
+shot 04-name-entry
+xdotool key Return # "Local HOF only", the default
+
+wait_for "window \"Hall of Fame\" after the name entry" 10 active_is "Hall of Fame" "$name_entry"
+sleep 0.2
+shot 04-hall-of-fame
+xdotool key Return # "OK", the default
+wait_for "main window back in front after the Hall of Fame" 10 active_id_is "$main"
+sleep 0.2
+shot 05-solved-board
+
+# --- 5. exit: nothing in play, so no save is offered
+log "exit"
+xdotool key ctrl+x
+game_exited() { ! kill -0 "$game_pid" 2>/dev/null; }
+wait_for "end of the game after Ctrl+X" 15 game_exited
+status=0
+wait "$game_pid" || status=$?
+game_pid=""
+[ "$status" = 0 ] || fail "the game ended with status $status"
+log "game ended"
+
+# --- the files the game left
+check() { # check WHAT EXPECTED ACTUAL
+    [ "$2" = "$3" ] || fail "$1: expected \"$2\", found \"$3\""
+}
+check "saved game lines" 27 "$(tr -d '\r' <"$saved" | wc -l)"
+check "saved game header" "Morvane-Tessary" "${lines[0]}"
+check "saved game type" 1 "$(numbers 13)"
+
+[ -f "$game/Tessary.ini" ] || fail "no Tessary.ini in the program folder"
+mapfile -t lines < <(tr -d '\r' <"$game/Tessary.ini")
+check "Tessary.ini line 1" "$player" "${lines[0]}"
+check "Tessary.ini line 2" "2 2 1" "$(numbers 2)"
+
+[ -f "$game/tess.hof" ] || fail "no tess.hof in the program folder"
+mapfile -t lines < <(tr -d '\r' <"$game/tess.hof")
+check "tess.hof lines" 7 "${#lines[@]}"
+check "tess.hof entries" 1 "$(numbers 1)"
+check "tess.hof pieces" 4 "$(numbers 3)"
+check "tess.hof name" "\"$player\"" "${lines[5]}"
+
+[ ! -e "$work/links-opened" ] || fail "a local entry opened a web link: $(cat "$work/links-opened")"
+log "PASS: screenshots in $shots"
