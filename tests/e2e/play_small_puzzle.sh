@@ -66,7 +66,7 @@ shot() {
 describe_windows() {
     local id
     echo "visible windows of the game:"
-    for id in $(xdotool search --all --onlyvisible --pid "$game_pid" --name '.' 2>/dev/null); do
+    for id in $(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null); do
         echo "  $id \"$(xdotool getwindowname "$id")\" $(xdotool getwindowgeometry --shell "$id" |
             tr '\n' ' ')"
     done
@@ -268,10 +268,11 @@ board_top=$((HEIGHT - board_h))
 # Rectangles of the game's other windows (the toolbar floats over the board), with room for
 # their frames.
 covers=()
-for id in $(xdotool search --all --onlyvisible --pid "$game_pid" --name '.' 2>/dev/null); do
+for id in $(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null); do
     [ "$id" != "$main" ] || continue
     eval "$(xdotool getwindowgeometry --shell "$id")"
     covers+=("$((X - 10)) $((Y - 40)) $((X + WIDTH + 10)) $((Y + HEIGHT + 10))")
+    log "window $id covers ${WIDTH}x${HEIGHT} at ($X, $Y)"
 done
 
 # point_in_cell C R: a point of the cell, in main-window coordinates, that no other window
@@ -301,6 +302,7 @@ point_in_cell() {
 
 click() { # click BUTTON C R
     point_in_cell "$2" "$3"
+    log "button $1 on cell ($2, $3) at ($px, $py)"
     xdotool mousemove --window "$main" "$px" "$py" click "$1"
 }
 
