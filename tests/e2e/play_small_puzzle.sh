@@ -59,7 +59,7 @@ cleanup() {
 trap cleanup EXIT
 
 shot() {
-    import -window root "$shots/$1.png"
+    import -silent -window root "$shots/$1.png"
     log "shot $1"
 }
 
@@ -257,13 +257,19 @@ for ((c = 1; c <= across; c++)); do
         line=$((line + 2))
     done
 done
+misplaced=0
+for cell in "${!piece_at[@]}"; do
+    [ "${piece_at[$cell]}" = "$cell" ] || misplaced=$((misplaced + 1))
+done
+[ "$misplaced" = "$left" ] || fail "saved board has $misplaced pieces away from home, saved count $left"
 
 # The board fills the main window's client area below the menu bar.
 eval "$(xdotool getwindowgeometry --shell "$main")"
 main_x=$X main_y=$Y
 board_top=$((HEIGHT - board_h))
-[ "$WIDTH" -ge "$board_w" ] && [ "$board_top" -gt 0 ] && [ "$board_top" -lt 80 ] ||
+if [ "$WIDTH" -lt "$board_w" ] || [ "$board_top" -le 0 ] || [ "$board_top" -ge 80 ]; then
     fail "main window ${WIDTH}x${HEIGHT} does not hold a ${board_w}x${board_h} board under a menu bar"
+fi
 
 # Rectangles of the game's other windows (the toolbar floats over the board), with room for
 # their frames.
@@ -312,8 +318,10 @@ for ((c = 1; c <= across; c++)); do
     for ((r = 1; r <= down; r++)); do
         [ "${piece_at[$c,$r]}" != "$c,$r" ] || continue
         # The cell holding the piece that belongs here.
-        for key in "${!piece_at[@]}"; do
-            [ "${piece_at[$key]}" = "$c,$r" ] && target=$key
+        for cell in "${!piece_at[@]}"; do
+            if [ "${piece_at[$cell]}" = "$c,$r" ]; then
+                target=$cell
+            fi
         done
         click 1 "$c" "$r"
         if [ "$first" = 1 ]; then
@@ -381,6 +389,9 @@ check "Tessary.ini line 2" "2 2 1" "$(numbers 2)"
 mapfile -t lines < <(tr -d '\r' <"$game/tess.hof")
 check "tess.hof lines" 7 "${#lines[@]}"
 check "tess.hof entries" 1 "$(numbers 1)"
+# Every piece went home by the player's own swaps: 30 for a 2 x 2 Single, less 3 a swap, plus
+# 5 a piece put home.
+check "tess.hof score" $((30 - 3 * swaps + 5 * left)) "$(numbers 2)"
 check "tess.hof pieces" 4 "$(numbers 3)"
 check "tess.hof name" "\"$player\"" "${lines[5]}"
 
