@@ -77,10 +77,11 @@ AboutBox::AboutBox(const Settings& settings, int& frameCounter, std::array<QPixm
     arial.setPointSizeF(9.75);
     arial.setBold(true);
     version->setFont(arial);
-    auto* notice = textBox(QStringLiteral("Cut your own pictures into pieces and put\n"
-                                          "them back together. Play it, share it, and\n"
+    // One paragraph, wrapped to the box's width; room for the lines it wraps to.
+    auto* notice = textBox(QStringLiteral("Cut your own pictures into pieces and put "
+                                          "them back together. Play it, share it, and "
                                           "keep the pictures you use your own."),
-                           this, 3);
+                           this, 5);
     auto* credit1 =
         label(QStringLiteral("Game, pictures and sounds by the Tessary team"), this, 0, false);
     auto* credit2 = label(QStringLiteral("Built with Qt and SDL_mixer"), this, 0, false);
