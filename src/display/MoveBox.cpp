@@ -14,9 +14,9 @@ MoveBox::MoveBox(QWidget* parent) : QWidget(parent) {
 
 void MoveBox::showPiece(const QImage& base, GridPos home, int pieceW, int pieceH, QPoint topLeft) {
     piece_ = QImage(qMax(pieceW, 0), qMax(pieceH, 0), QImage::Format_RGB32);
-    // The last column and row reach one pixel past the picture: that pixel is background.
+    // A tile wider than the picture's edge shows background there.
     piece_.fill(boardColors::background());
-    const QRect from((home.x - 1) * pieceW + 1, (home.y - 1) * pieceH + 1, pieceW, pieceH);
+    const QRect from((home.x - 1) * pieceW, (home.y - 1) * pieceH, pieceW, pieceH);
     const QRect inside = from & base.rect();
     if (!inside.isEmpty()) {
         QPainter p(&piece_);

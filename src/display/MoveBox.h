@@ -14,9 +14,9 @@ class MoveBox : public QWidget {
   public:
     explicit MoveBox(QWidget* parent = nullptr);
 
-    // Sizes the tile to one piece, fills it with the piece whose home is `home` (the
-    // pieceW x pieceH block of `base` one pixel right of and below the home cell's corner, as
-    // the tile itself sits one pixel in), places it at `topLeft` and shows it on top.
+    // Sizes the tile to one piece, fills it with the piece whose home is `home` (its own
+    // pieceW x pieceH block of `base`, exactly as drawCell draws it), places it at `topLeft`
+    // and shows it on top.
     void showPiece(const QImage& base, GridPos home, int pieceW, int pieceH, QPoint topLeft);
 
     // Moves the tile and repaints the screen under it at once: a slide runs without yielding

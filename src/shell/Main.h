@@ -104,6 +104,7 @@ class Main : public QMainWindow, public GameHost, public AudioHost {
     QAction* MenuAbout = nullptr;
     QAction* MenuCatalog = nullptr;
     ToolBar& toolBar() { return *toolBar_; }
+    const QImage& basePicture() const;
     int pendingCmd = 0;
 
     Play& play() { return play_; }

@@ -123,6 +123,10 @@ void Main::hideMoveBox() {
     moveBox->hide();
 }
 
+const QImage& Main::basePicture() const {
+    return basePic->picture();
+}
+
 void Main::minimizeMain() {
     showMinimized();
 }

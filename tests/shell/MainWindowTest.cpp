@@ -1,6 +1,7 @@
 #include "audio/FakeMidiControl.h"
 #include "audio/FakeSoundService.h"
 #include "display/BoardCanvas.h"
+#include "display/MoveBox.h"
 #include "fakes/ScriptedDialogs.h"
 #include "fakes/ScriptedFileChooser.h"
 #include "score/HofEntry.h"
@@ -374,6 +375,28 @@ TEST_F(MainWindowTest, TheAboutBoxHidesTheToolbarWhileItIsUp) {
     EXPECT_TRUE(main->toolBar().isVisible());
     ASSERT_FALSE(sound.played.empty());
     EXPECT_NE(sound.played.back().find("sound13.wav"), std::string::npos);
+}
+
+} // namespace
+} // namespace tessary::testing
+
+namespace tessary::testing {
+namespace {
+
+TEST_F(MainWindowTest, TheSlideEndsWithThePieceExactlyOverItsHomeCell) {
+    startPuzzle(kSingle, 3, 2, {picture("a.bmp").toStdString()});
+    GameState& s = state.game;
+    const int w = s.board.pieceW, h = s.board.pieceH;
+    main->showMoveBox(0, 0, GridPos{3, 2});
+    main->moveMoveBox(2 * w, h); // where the last step of a slide to cell (3, 2) lands
+    EXPECT_EQ(main->moveBox->geometry(),
+              QRect(main->Picture1->pos() + QPoint(2 * w, h), QSize(w, h)));
+    // The tile shows the piece itself: the same pixels the solved cell has in the picture.
+    const QImage tile = main->moveBox->grab().toImage();
+    const QImage base = main->basePicture().copy(2 * w, h, w, h);
+    EXPECT_EQ(tile.pixel(w / 2, h / 2), base.pixel(w / 2, h / 2));
+    main->hideMoveBox();
+    EXPECT_TRUE(main->moveBox->isHidden());
 }
 
 } // namespace
