@@ -11,7 +11,58 @@
 #include "shell/ProgramState.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QIcon>
+#include <QSocketNotifier>
 #include <QTimer>
+
+#include <string>
+
+#if defined(Q_OS_UNIX)
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+#if defined(Q_OS_UNIX)
+// SIGTERM (a logout, `kill`) closes the game as "Exit" does, with the normal shut-down: open
+// dialogs are cancelled, then the settings and the Hall of Fame are written. The handler only
+// writes a byte; the window thread does the rest. A second SIGTERM ends the game at once.
+int termSocket[2] = {-1, -1};
+
+void onTerm(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto sent = ::write(termSocket[1], &byte, 1);
+}
+
+void closeOnTerm(QWidget& window) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, termSocket) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(termSocket[0], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
+        notifier->setEnabled(false);
+        std::signal(SIGTERM, SIG_DFL);
+        for (int i = 0; i < 8 && QApplication::activeModalWidget() != nullptr; ++i) {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                modal->close();
+        }
+        window.close();
+        QCoreApplication::quit(); // also ends the loops of dialogs cancelled just now
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerm;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+#endif
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     using namespace tessary;
@@ -30,6 +81,13 @@ int main(int argc, char* argv[]) {
     QtShell shell;
     QtBeep beep;
     const ProgramFolders folders = ProgramFolders::locate();
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QString::fromStdString(
+            (folders.programFolder / "icons" / "app" / ("tessary-" + std::to_string(size) + ".png"))
+                .string()));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("tessary"));
     MainServices services{dialogs,
                           savedGames,
                           pictures,
@@ -47,6 +105,9 @@ int main(int argc, char* argv[]) {
     pictures.setParent(&window);
     music.setParent(&window);
     window.Form_Load();
+#if defined(Q_OS_UNIX)
+    closeOnTerm(window);
+#endif
     // The About box opens over the main window once the window is on screen.
     QTimer::singleShot(0, &window, [&window] { window.MenuAbout_Click(); });
     return QApplication::exec();
