@@ -112,7 +112,9 @@ std::optional<PictureInfo> probePicture(const QString& path) {
         return std::nullopt;
     }
     configure(reader);
-    const QSize raw = reader.size();
+    QSize raw = reader.size();
+    // Qt reports a BMP stored top-down with the negative height of its header.
+    raw.setHeight(int(std::abs(qint64(raw.height()))));
     if (!raw.isValid() || raw.width() <= 0 || raw.height() <= 0 ||
         qint64(raw.width()) * raw.height() > kMostPicturePixels)
         return std::nullopt;
