@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QToolButton>
 
 #include <cmath>
