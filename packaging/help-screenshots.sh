@@ -154,7 +154,7 @@ unset SESSION_MANAGER
 
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 openbox_pid=$!
-wait_for "window manager" 10 xdotool search --class openbox
+wait_for "window manager" 10 xdotool search --class openbox >/dev/null
 (cd "$game" && exec ./tessary) >"$work/game.log" 2>&1 &
 game_pid=$!
 

@@ -1,0 +1,195 @@
+#!/usr/bin/env bash
+# The installed game on a real X server, tried as a new player would: installed into a fresh
+# prefix, started by its menu entry's command with an empty home folder, the About box
+# animating at start-up, F1, Ctrl+D and the toolbar's help button each asking the desktop to
+# open the installed help page, Ctrl+I opening the list of sample pictures, and Ctrl+X
+# ending the game with its settings in the player's data folder.
+#
+#   installed_game_xvfb.sh BUILD_FOLDER [SHOTS_FOLDER]
+#
+# Needs xvfb-run, openbox, xdotool and ImageMagick (scripts/install-deps.sh installs them);
+# without them the test is skipped (exit 77). Run as root, the game runs as the user
+# "nobody", so the installed program folder is read-only for it as in a system install.
+# With SHOTS_FOLDER, screenshots of each step go there, and when chromium is installed the
+# help page the game asked for is rendered there too (help-page.png).
+set -euo pipefail
+
+skip() {
+    echo "SKIP: $*"
+    exit 77
+}
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# --- inner part: runs inside the X server, as the player
+if [ "${1:-}" = --inside ]; then
+    prefix=$2 work=$3 shots=$4
+    command=$5
+    log="$work/game.log" opened="$work/opened"
+    game_pid="" openbox_pid=""
+    cleanup() {
+        local pid
+        for pid in $game_pid $openbox_pid; do kill "$pid" 2>/dev/null || true; done
+    }
+    trap cleanup EXIT
+    fail() {
+        echo "FAIL: $*" >&2
+        shot failure || true
+        echo "--- game output" >&2
+        cat "$log" >&2 || true
+        exit 1
+    }
+    shot() { [ -z "$shots" ] || import -window root "$shots/$1.png"; }
+    wait_for() { # wait_for WHAT SECONDS COMMAND...
+        local what=$1 end=$(($(date +%s) + $2))
+        shift 2
+        until "$@"; do
+            [ -z "$game_pid" ] || kill -0 "$game_pid" 2>/dev/null || {
+                game_pid=""
+                fail "the game ended while waiting for $what"
+            }
+            [ "$(date +%s)" -lt "$end" ] || fail "no $what after $2 s"
+            sleep 0.1
+        done
+    }
+    active_titled() { # active_titled TITLE [NOT_ID]: sets "found"
+        local id
+        id=$(xdotool getactivewindow 2>/dev/null) || return 1
+        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] || return 1
+        [ "$id" != "${2:-}" ] || return 1
+        found=$id
+    }
+    lines_opened() { [ -f "$opened" ] && [ "$(wc -l <"$opened")" -ge "$1" ]; }
+
+    # The desktop's "open this" command, standing in for a browser and a text editor.
+    mkdir -p "$work/bin"
+    printf '#!/bin/sh\necho "$*" >>"%s"\n' "$opened" >"$work/bin/xdg-open"
+    chmod +x "$work/bin/xdg-open"
+    export PATH="$prefix/bin:$work/bin:/usr/bin:/bin" HOME="$work/home"
+    export XDG_DATA_HOME="$HOME/.local/share" XDG_CONFIG_HOME="$HOME/.config"
+    export XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
+    unset SESSION_MANAGER XDG_CURRENT_DESKTOP
+    mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    openbox_pid=$!
+    wait_for "window manager" 10 xdotool search --class openbox >/dev/null
+
+    # Started by the menu entry's command, from the home folder.
+    (cd "$HOME" && exec $command) >"$log" 2>&1 &
+    game_pid=$!
+
+    about_up() {
+        active_titled Tessary || return 1
+        about=$found
+        xdotool search --onlyvisible --name '^Tessary$' | grep -qv "^$about\$"
+    }
+    wait_for "About box over the main window" 30 about_up
+    # The About box animates: two pictures of it 300 ms apart differ.
+    sleep 0.3
+    import -window "$about" "$work/about-1.png"
+    sleep 0.3
+    import -window "$about" "$work/about-2.png"
+    shot 01-about-box
+    changed=$(compare -metric AE "$work/about-1.png" "$work/about-2.png" null: 2>&1 || true)
+    [ "${changed%% *}" != 0 ] || fail "the About box does not animate"
+    xdotool key Return
+    wait_for "main window after the About box" 10 active_titled Tessary "$about"
+    main=$found
+
+    page="file://$prefix/share/tessary/tessary.html"
+    xdotool key F1
+    wait_for "help page opened by F1" 10 lines_opened 1
+    xdotool key ctrl+d
+    wait_for "help page opened by Ctrl+D" 10 lines_opened 2
+    # Toolbar button 1, top left of the toolbar: the game's other window.
+    toolbar=""
+    for id in $(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null); do
+        [ "$id" = "$main" ] || toolbar=$id
+    done
+    [ -n "$toolbar" ] || fail "no toolbar window"
+    shot 02-toolbar
+    xdotool mousemove --window "$toolbar" 12 12 click 1
+    wait_for "help page opened by the toolbar's help button" 10 lines_opened 3
+    xdotool key ctrl+i
+    wait_for "list of sample pictures opened by Ctrl+I" 10 lines_opened 4
+    for i in 1 2 3; do
+        [ "$(sed -n "${i}p" "$opened")" = "$page" ] ||
+            fail "help command $i opened \"$(sed -n "${i}p" "$opened")\", not $page"
+    done
+    list="file://$prefix/share/tessary/imagelst.txt"
+    [ "$(sed -n 4p "$opened")" = "$list" ] || fail "Ctrl+I opened \"$(sed -n 4p "$opened")\""
+
+    wait_for "main window active" 10 active_titled Tessary "$toolbar"
+    xdotool key ctrl+x
+    game_gone() { ! kill -0 "$game_pid" 2>/dev/null; }
+    wait_for "the end of the game after Ctrl+X" 15 game_gone
+    status=0
+    wait "$game_pid" || status=$?
+    game_pid=""
+    [ "$status" = 0 ] || fail "the game ended with status $status"
+    exit 0
+fi
+
+# --- outer part: install, then run the inner part in an X server as the player
+[ $# -ge 1 ] && [ $# -le 2 ] || {
+    echo "usage: $0 BUILD_FOLDER [SHOTS_FOLDER]" >&2
+    exit 2
+}
+build=$(cd "$1" && pwd)
+shots=""
+if [ $# = 2 ]; then
+    mkdir -p "$2"
+    shots=$(cd "$2" && pwd)
+fi
+for tool in xvfb-run openbox xdotool import compare; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed"
+done
+run_as=()
+if [ "$(id -u)" = 0 ]; then
+    command -v setpriv >/dev/null || skip "root without setpriv"
+    id -u nobody >/dev/null 2>&1 || skip "root without the user nobody"
+    run_as=(setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups --)
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tessary-xvfb.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+chmod 755 "$work"
+prefix="$work/prefix"
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "cmake --install failed"
+desktop="$prefix/share/applications/tessary.desktop"
+command=$(sed -n 's/^Exec=//p' "$desktop")
+[ -n "$command" ] || fail "no Exec line in $desktop"
+share="$prefix/share/tessary"
+before=$(ls -A "$share")
+
+player="$work/player"
+mkdir -p "$player"
+[ -z "$shots" ] || chmod 777 "$shots"
+[ ${#run_as[@]} = 0 ] || chown "$(id -u nobody)" "$player"
+script=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
+status=0
+(cd "$player" && TMPDIR="$player" "${run_as[@]}" env -u XAUTHORITY xvfb-run -a \
+    -s '-screen 0 1280x1024x24' "$script" --inside "$prefix" "$player" "$shots" "$command") ||
+    status=$?
+[ "$status" = 0 ] || exit "$status"
+
+# The files the game wrote: in the player's data folder when the program folder is
+# read-only for the player, else beside the game.
+if [ ${#run_as[@]} = 0 ] && [ -w "$share" ]; then
+    data="$share"
+else
+    data="$player/home/.local/share/Tessary/Tessary"
+    [ "$(ls -A "$share")" = "$before" ] || fail "the game wrote into its installed program folder"
+fi
+[ -f "$data/Tessary.ini" ] || fail "no settings in $data"
+[ -f "$data/tess.hof" ] || fail "no Hall of Fame in $data"
+
+if [ -n "$shots" ] && command -v chromium >/dev/null; then
+    chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1024,768 \
+        --screenshot="$shots/03-help-page.png" "file://$share/tessary.html" >/dev/null 2>&1 ||
+        echo "note: chromium could not render the help page"
+fi
+echo "PASS${shots:+: screenshots in $shots}"
