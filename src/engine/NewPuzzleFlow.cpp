@@ -47,6 +47,10 @@ void NewPuzzleFlow::newPuzzle() {
     s_.play.peeks = 0;
     s_.play.assists = 0;
     host_.applyLayout();
+    // A cell selected in the last game stays selected while the new board has it; one past
+    // the new board's edge would swap a piece off the board.
+    if (!s_.onBoard(s_.play.selX, s_.play.selY))
+        s_.play.selX = s_.play.selY = 0;
     Board& board = play_.board();
     board.countLeft();
     board.placeHome();
