@@ -43,24 +43,23 @@ export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1${ASAN_OPTIONS:+:$ASAN_OPTIO
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
-failed=0
-for t in "${targets[@]}"; do
-  exe="$build/fuzz/fuzz_$t"
+# One target: its corpus grows in $build/corpus/<target>; a fault leaves its input in
+# $build/crashes/<target>/.
+fuzz_one() {
+  local t="$1" exe="$build/fuzz/fuzz_$1"
   if [ ! -x "$exe" ]; then
     echo "fuzz $t: not built (Qt missing?)" >&2
-    failed=1
-    continue
+    return 1
   fi
-  corpus="$build/corpus/$t"
-  crashes="$build/crashes/$t"
+  local corpus="$build/corpus/$t" crashes="$build/crashes/$t" log="$build/fuzz-$t.log"
   mkdir -p "$corpus" "$crashes" "tests/regressions/$t"
-  log="$build/fuzz-$t.log"
   # Pictures run up to 64 KB; the data files' seeds set their own length limit.
-  extra=()
+  local extra=()
   case "$t" in picture | picture_headers) extra+=(-max_len=65536) ;; esac
   if "$exe" "$corpus" "$seeds/$t" "tests/regressions/$t" -max_total_time="$seconds" \
     -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$crashes/" \
     "${extra[@]}" >"$log" 2>&1; then
+    local execs units
     execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     units=$(find "$corpus" -type f | wc -l)
     printf 'fuzz %-16s %10s runs in %ss, corpus %s, no findings\n' "$t" "${execs:-?}" \
@@ -68,7 +67,24 @@ for t in "${targets[@]}"; do
   else
     echo "fuzz $t: FOUND A FAULT; reproducer in $crashes/, log $log" >&2
     grep -E "ERROR|broken promise|SUMMARY|Test unit written" "$log" | head -5 >&2 || true
-    failed=1
+    return 1
   fi
+}
+
+# As many targets at once as there are cores (or $TESSARY_FUZZ_JOBS).
+jobs="${TESSARY_FUZZ_JOBS:-$(nproc)}"
+failed=0
+running=0
+for t in "${targets[@]}"; do
+  if [ "$running" -ge "$jobs" ]; then
+    wait -n || failed=1
+    running=$((running - 1))
+  fi
+  fuzz_one "$t" &
+  running=$((running + 1))
+done
+while [ "$running" -gt 0 ]; do
+  wait -n || failed=1
+  running=$((running - 1))
 done
 exit "$failed"

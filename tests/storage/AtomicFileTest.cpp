@@ -1,11 +1,20 @@
 #include "storage/AtomicFile.h"
+#include "score/HofFile.h"
 #include "storage/DataFile.h"
+#include "storage/SavedGame.h"
+#include "storage/SettingsFile.h"
 
 #include "storage/TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <functional>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tessary {
 namespace {
@@ -56,6 +65,78 @@ TEST(AtomicFile, AFailureAtAnyStepLeavesTheOldFileWholeAndNoLeftovers) {
         ASSERT_TRUE(writeFileAtomically(file, replacement)); // and without faults it works
         EXPECT_EQ(readDataFile(file), replacement);
     }
+}
+
+// Runs write in a child process whose files cannot grow past `room` bytes, as on a disk that
+// fills up part way. 1 when it reports the file written, 0 when it reports a failure, -1 when
+// it died.
+int writeWithDiskRoom(rlim_t room, const std::function<bool()>& write) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails with EFBIG
+        const rlimit limit{room, room};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::_exit(write() ? 1 : 0);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+// The game's three files, each replaced by a larger version on a disk that fills up after
+// every possible number of bytes: the writer reports the failure and the old file is whole.
+TEST(AtomicFile, ADiskFullAtAnyPointLeavesTheSavedGameSettingsAndHallOfFameWhole) {
+    TempFolder dir;
+    GameState game;
+    game.puzzle.puzType = kSingle;
+    game.puzzle.imgAcross = 50;
+    game.puzzle.imgDown = 40;
+    game.puzzle.fitMode = 1;
+    game.board.boardAcross = 50;
+    game.board.boardDown = 40;
+    for (int16_t c = 1; c <= 50; ++c)
+        for (int16_t r = 1; r <= 40; ++r)
+            game.pieceAt(c, r) = game.cellOf(c, r) = GridPos{c, r};
+    Settings settings;
+    settings.playerName = std::string(300, 'n');
+    settings.aboutLine1 = settings.aboutLine2 = settings.jukeFile = std::string(300, 'a');
+    HallOfFame hall;
+    for (int i = 1; i <= 30; ++i)
+        hall.insertAt(i, makeHofEntry(3000 - i, "Harbour", 2000, "Ann Lee", "1/2/2026"));
+
+    struct File {
+        std::string name;
+        std::function<bool()> writeNew;
+    };
+    const auto savedGame = dir.path / "game.sav";
+    const std::vector<File> files = {
+        {"game.sav", [&] { return writeSavedGame(savedGame, game, settings); }},
+        {"Tessary.ini", [&] { return putINI(dir.path, game.puzzle, settings); }},
+        {"tess.hof", [&] { return putHOF(dir.path, hall); }},
+    };
+    const std::size_t sizes[] = {savedGameText(game, settings).size(),
+                                 settingsText(game.puzzle, settings).size(), hofText(hall).size()};
+    for (std::size_t f = 0; f < files.size(); ++f) {
+        const std::string old = "the old " + files[f].name + "\r\n";
+        dir.write(files[f].name, old);
+        const std::size_t size = sizes[f];
+        ASSERT_GT(size, 1000u);
+        std::vector<std::size_t> rooms;
+        for (std::size_t room = 0; room < size; room += 97)
+            rooms.push_back(room);
+        rooms.push_back(size - 1);
+        for (std::size_t room : rooms) {
+            SCOPED_TRACE(files[f].name + " with room for " + std::to_string(room) + " of " +
+                         std::to_string(size) + " bytes");
+            EXPECT_EQ(writeWithDiskRoom(room, files[f].writeNew), 0);
+            EXPECT_EQ(readDataFile(dir.path / files[f].name), old);
+        }
+        EXPECT_EQ(writeWithDiskRoom(size, files[f].writeNew), 1) << files[f].name;
+        EXPECT_EQ(readDataFile(dir.path / files[f].name)->size(), size);
+    }
+    // No temporary file is left behind by any of the failures.
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"Tessary.ini", "game.sav", "tess.hof"}));
 }
 
 TEST(AtomicFile, KeepsPermissionsWritesThroughLinksAndReportsAMissingFolder) {
