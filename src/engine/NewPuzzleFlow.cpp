@@ -54,8 +54,12 @@ void NewPuzzleFlow::newPuzzle() {
     Board& board = play_.board();
     board.countLeft();
     board.placeHome();
-    board.shuffle(random_);
-    board.countLeft();
+    // A small board can come out of the shuffle with every piece home, leaving a game with
+    // nothing to do that can never be finished: shuffle it again.
+    do {
+        board.shuffle(random_);
+        board.countLeft();
+    } while (s_.play.leftToMove == 0 && s_.board.boardAcross * s_.board.boardDown > 1);
     host_.hideSolutionPicture();
     host_.setBoardInputEnabled(true);
     s_.play.gameOn = true;

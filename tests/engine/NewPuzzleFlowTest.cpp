@@ -152,5 +152,28 @@ TEST_F(NewPuzzleFlowTest, ANewPuzzleWithoutATypeIsGivenUp) {
     EXPECT_FALSE(s.play.gameOn);
 }
 
+TEST(NewPuzzleFlowShuffle, ABoardThatComesOutSolvedIsShuffledAgain) {
+    GameState s;
+    Settings settings;
+    RecordingHost host;
+    Play play{s, settings, host};
+    // The first pass exchanges (1,1) with (2,1) and back again: every piece ends at home.
+    ScriptedRandom random({0.6, 0.1, 0.2, 0.9, 0.3, 0.4, 0.99, 0.5, 0.6, 0.1, 0.0, 0.0});
+    NewPuzzleFlow flow{s, host, play, random};
+    host.chosenFile = &s.puzzle.chosenFile;
+    host.chosenTitle = &s.puzzle.chosenTitle;
+    host.onNewPuzzleDialog = [&] {
+        s.puzzle.puzType = kSingle;
+        s.puzzle.imgAcross = 2;
+        s.puzzle.imgDown = 2;
+    };
+    host.onApplyLayout = [&] { play.board().setSize(2, 2); };
+    host.chooserAnswers = {{"a.bmp", "a.bmp"}};
+    flow.newPuzzle();
+    EXPECT_EQ(host.only({"drawCell"}).size(), 16u); // two passes of four exchanges
+    EXPECT_GT(s.play.leftToMove, 0);
+    EXPECT_TRUE(boardConsistent(s));
+}
+
 } // namespace
 } // namespace tessary::testing
