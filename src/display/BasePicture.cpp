@@ -1,5 +1,7 @@
 #include "display/BasePicture.h"
 
+#include "display/DevicePixels.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,14 +15,18 @@ BasePicture::BasePicture(QWidget* parent) : QWidget(parent) {
 
 void BasePicture::setPicture(const QImage& picture) {
     picture_ = picture;
-    resize(picture_.size());
+    size_ = picture_.deviceIndependentSize().toSize();
+    resize(size_);
     update();
 }
 
 void BasePicture::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.fillRect(event->rect(), palette().window());
-    p.drawImage(event->rect().topLeft(), picture_, event->rect());
+    const QRect shown = event->rect() & QRect(QPoint(), size_);
+    if (!shown.isEmpty())
+        p.drawImage(QRectF(shown), picture_,
+                    QRectF(toDevicePixels(shown, picture_.devicePixelRatio())));
 }
 
 // A click is a press and a release on the picture, with any button.

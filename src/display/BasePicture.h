@@ -15,14 +15,15 @@ class BasePicture : public QWidget {
   public:
     explicit BasePicture(QWidget* parent = nullptr);
 
-    // Takes the picture (shared, not copied) and takes its size.
+    // Takes the picture (shared, not copied) and takes its size in logical pixels: a picture
+    // made for a high-density screen carries its devicePixelRatio.
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
 
     // basePic_Click, called after a click has hidden the picture.
     std::function<void()> onClick;
 
-    QSize sizeHint() const override { return picture_.size(); }
+    QSize sizeHint() const override { return size_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,6 +32,7 @@ class BasePicture : public QWidget {
 
   private:
     QImage picture_;
+    QSize size_;
     bool pressed_ = false;
 };
 

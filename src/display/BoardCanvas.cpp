@@ -2,11 +2,13 @@
 
 #include "display/BasePicture.h"
 #include "display/BoardColors.h"
+#include "display/DevicePixels.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstring>
 
 namespace tessary {
@@ -20,54 +22,75 @@ QColor fromBgr(int32_t bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-// A plain rectangle copy (BitBlt SRCCOPY): `from` in `src` to `at` in `dst`, clipped to both.
+// A plain rectangle copy (BitBlt SRCCOPY) of pixels, whatever the images' pixel ratios: `from`
+// in `src` to `at` in `dst` (RGB32), clipped to both.
 void copyRect(QImage& dst, QPoint at, const QImage& src, QRect from) {
     QRect target(at, from.size());
     const QPoint shift = at - from.topLeft();
     target &= dst.rect() & src.rect().translated(shift);
-    if (target.isEmpty())
+    if (target.isEmpty() || dst.depth() != 32)
         return;
     from = target.translated(-shift);
-    if (dst.format() == src.format() && dst.depth() == 32) {
-        const auto rowBytes = static_cast<std::size_t>(target.width()) * 4;
-        uchar* d = dst.bits() + target.y() * dst.bytesPerLine() + target.x() * 4;
-        const uchar* s = src.constBits() + from.y() * src.bytesPerLine() + from.x() * 4;
-        for (int y = 0; y < target.height(); ++y, d += dst.bytesPerLine(), s += src.bytesPerLine())
-            std::memcpy(d, s, rowBytes);
-        return;
+    QImage converted;
+    const QImage* source = &src;
+    if (src.format() != dst.format()) {
+        converted = src.copy(from).convertToFormat(dst.format());
+        source = &converted;
+        from.moveTopLeft(QPoint(0, 0));
     }
-    QPainter p(&dst);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(target.topLeft(), src, from);
+    const auto rowBytes = static_cast<std::size_t>(target.width()) * 4;
+    uchar* d = dst.bits() + target.y() * dst.bytesPerLine() + target.x() * 4;
+    const uchar* s = source->constBits() + from.y() * source->bytesPerLine() + from.x() * 4;
+    for (int y = 0; y < target.height(); ++y, d += dst.bytesPerLine(), s += source->bytesPerLine())
+        std::memcpy(d, s, rowBytes);
+}
+
+// At a fractional ratio two cells of the same logical size can differ by a device pixel; the
+// piece is then read at the cell's size, kept inside the picture.
+QRect matchSize(QRect from, QSize size, const QRect& bounds) {
+    if (from.size() == size)
+        return from;
+    from.setSize(size);
+    from.translate(std::min(0, bounds.right() - from.right()),
+                   std::min(0, bounds.bottom() - from.bottom()));
+    return from;
 }
 
 // An outline drawn straight into the image's pixels, along the cell's own border pixels
-// (x..x+w-1, y..y+h-1) clockwise from the top-left corner. A dotted outline sets one pixel in
-// three along that path, so every outline of the same cell covers the same dots, and a blink
-// in the other colour replaces every dot of the last.
-void drawOutline(QImage& image, QRect cell, const QColor& color, bool dotted) {
+// (x..x+w-1, y..y+h-1) clockwise from the top-left corner, `thickness` rings deep. A dotted
+// outline sets one run of `thickness` pixels in three along that path (the inner rings
+// following the outer one), so every outline of the same cell covers the same dots, and a
+// blink in the other colour replaces every dot of the last.
+void drawOutline(QImage& image, QRect cell, const QColor& color, bool dotted, int thickness = 1) {
     if (image.depth() != 32)
         return;
     const QRgb rgb = color.rgb();
-    const int step = dotted ? 3 : 1;
     uchar* bits = image.bits();
     const qsizetype bpl = image.bytesPerLine();
     const int x0 = cell.left(), y0 = cell.top(), x1 = cell.right(), y1 = cell.bottom();
-    int k = 0;
-    auto put = [&](int x, int y) {
-        if (k++ % step == 0 && x >= 0 && y >= 0 && x < image.width() && y < image.height())
+    // `along` is the place on the outer ring level with the pixel.
+    auto put = [&](int x, int y, int along) {
+        if (dotted && (along / thickness) % 3 != 0)
+            return;
+        if (x >= 0 && y >= 0 && x < image.width() && y < image.height())
             reinterpret_cast<QRgb*>(bits + y * bpl)[x] = rgb;
     };
-    for (int x = x0; x <= x1; ++x)
-        put(x, y0);
-    for (int y = y0 + 1; y <= y1; ++y)
-        put(x1, y);
-    if (y1 > y0)
-        for (int x = x1 - 1; x >= x0; --x)
-            put(x, y1);
-    if (x1 > x0)
-        for (int y = y1 - 1; y > y0; --y)
-            put(x0, y);
+    const int right = x1 - x0, down = right + (y1 - y0), back = down + (x1 - x0);
+    for (int ring = 0; ring < thickness; ++ring) {
+        const int l = x0 + ring, t = y0 + ring, r = x1 - ring, b = y1 - ring;
+        if (l > r || t > b)
+            break;
+        for (int x = l; x <= r; ++x)
+            put(x, t, x - x0);
+        for (int y = t + 1; y <= b; ++y)
+            put(r, y, right + (y - y0));
+        if (b > t)
+            for (int x = r - 1; x >= l; --x)
+                put(x, b, down + (x1 - x));
+        if (r > l)
+            for (int y = b - 1; y > t; --y)
+                put(l, y, back + (y1 - y));
+    }
 }
 
 } // namespace
@@ -78,7 +101,11 @@ BoardCanvas::BoardCanvas(const GameState& state, BasePicture& basePic, QWidget* 
 }
 
 void BoardCanvas::resetBoard(QSize size) {
-    backing_ = QImage(size, QImage::Format_RGB32);
+    // The backing store has basePic's pixels, so a cell is copied pixel for pixel.
+    const double ratio = basePic_.picture().devicePixelRatio();
+    boardSize_ = size;
+    backing_ = QImage(toDevicePixels(QRect(QPoint(), size), ratio).size(), QImage::Format_RGB32);
+    backing_.setDevicePixelRatio(ratio);
     backing_.fill(boardColors::background());
     resize(size);
     update();
@@ -90,18 +117,29 @@ QRect BoardCanvas::cellRect(int col, int row) const {
     return QRect((col - 1) * w, (row - 1) * h, w, h);
 }
 
+QRect BoardCanvas::devicePixels(const QRect& logical) const {
+    return toDevicePixels(logical, backing_.devicePixelRatio());
+}
+
+void BoardCanvas::outline(const QRect& cell, const QColor& color, bool dotted) {
+    drawOutline(backing_, devicePixels(cell), color, dotted,
+                deviceLineWidth(backing_.devicePixelRatio()));
+}
+
 void BoardCanvas::paintCell(int col, int row) {
     const QRect cell = cellRect(col, row);
     if (cell.isEmpty() || !CellGrid::inRange(col, row))
         return;
     const GridPos home = state_.pieceAt(col, row);
-    copyRect(backing_, cell.topLeft(), basePic_.picture(),
-             QRect((home.x - 1) * cell.width(), (home.y - 1) * cell.height(), cell.width(),
-                   cell.height()));
+    const QImage& base = basePic_.picture();
+    const QRect target = devicePixels(cell);
+    const QRect from = devicePixels(QRect((home.x - 1) * cell.width(), (home.y - 1) * cell.height(),
+                                          cell.width(), cell.height()));
+    copyRect(backing_, target.topLeft(), base, matchSize(from, target.size(), base.rect()));
     if (state_.play.showMisplaced && home != GridPos{int16_t(col), int16_t(row)})
-        drawOutline(backing_, cell, boardColors::misplaced(), false);
+        outline(cell, boardColors::misplaced(), false);
     if (state_.play.selX != 0 && col == state_.play.selX && row == state_.play.selY)
-        drawOutline(backing_, cell, boardColors::selection(), true);
+        outline(cell, boardColors::selection(), true);
 }
 
 void BoardCanvas::drawCell(int col, int row) {
@@ -115,7 +153,7 @@ void BoardCanvas::drawSelectionOutline(int col, int row) {
     const QRect cell = cellRect(col, row);
     if (cell.isEmpty())
         return;
-    drawOutline(backing_, cell, boardColors::selection(), true);
+    outline(cell, boardColors::selection(), true);
     update(cell);
 }
 
@@ -141,7 +179,7 @@ void BoardCanvas::Timer1_Timer() {
     const QRect cell = cellRect(play.selX, play.selY);
     if (cell.isEmpty())
         return;
-    drawOutline(backing_, cell, fromBgr(blinkColor_), true);
+    outline(cell, fromBgr(blinkColor_), true);
     update(cell);
 }
 
@@ -150,23 +188,24 @@ void BoardCanvas::drawMark(int col, int row, const QColor& fill) {
     if (cell.isEmpty())
         return;
     // The hatch is anchored at the board's corner, so neighbouring marks line up; the outline
-    // then covers the cell's border pixels.
+    // then covers the cell's border pixels. The painter works in the board's own pixels.
     {
         QPainter p(&backing_);
         p.fillRect(cell.adjusted(1, 1, -1, -1), QBrush(fill, Qt::DiagCrossPattern));
     }
-    drawOutline(backing_, cell, boardColors::markOutline(), false);
+    outline(cell, boardColors::markOutline(), false);
     update(cell);
 }
 
 void BoardCanvas::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    const QRect board(QPoint(), boardSize_);
     for (const QRect& r : event->region()) {
-        const QRect inside = r & backing_.rect();
+        const QRect inside = r & board;
         if (!inside.isEmpty())
-            p.drawImage(inside.topLeft(), backing_, inside);
+            p.drawImage(QRectF(inside), backing_, QRectF(devicePixels(inside)));
     }
-    for (const QRect& r : event->region() - QRegion(backing_.rect()))
+    for (const QRect& r : event->region() - QRegion(board))
         p.fillRect(r, boardColors::background());
 }
 

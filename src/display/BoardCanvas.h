@@ -22,7 +22,8 @@ class BoardCanvas : public QWidget {
   public:
     BoardCanvas(const GameState& state, BasePicture& basePic, QWidget* parent = nullptr);
 
-    // A new board: the backing store at `size`, all of it the board's background colour.
+    // A new board of `size` logical pixels: the backing store at basePic's pixel ratio (set
+    // basePic's picture first), all of it the board's background colour.
     void resetBoard(QSize size);
 
     // Draws cell (col, row): its piece from basePic, the yellow outline when misplaced pieces
@@ -41,6 +42,7 @@ class BoardCanvas : public QWidget {
     // A hint's mark over cell (col, row): a diagonal cross-hatch in `fill` inside a blue outline.
     void drawMark(int col, int row, const QColor& fill);
 
+    // The backing store, in device pixels (its devicePixelRatio says how many per board pixel).
     const QImage& picture() const { return backing_; }
     // The colour of the last blink, &HBBGGRR: 0 before the first, then 255 (red) or &HFF0000.
     int32_t blinkColor() const { return blinkColor_; }
@@ -48,7 +50,7 @@ class BoardCanvas : public QWidget {
     // A mouse press on the board: button 1 left, 2 right, 4 middle; x, y in board pixels.
     std::function<void(int button, float x, float y)> onMouseDown;
 
-    QSize sizeHint() const override { return backing_.size(); }
+    QSize sizeHint() const override { return boardSize_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,9 +59,12 @@ class BoardCanvas : public QWidget {
   private:
     QRect cellRect(int col, int row) const;
     void paintCell(int col, int row); // into the backing store only
+    QRect devicePixels(const QRect& logical) const;
+    void outline(const QRect& cell, const QColor& color, bool dotted); // cell in board pixels
 
     const GameState& state_;
     BasePicture& basePic_;
+    QSize boardSize_;
     QImage backing_;
     int32_t blinkColor_ = 0;
 };

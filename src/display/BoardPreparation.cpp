@@ -3,6 +3,7 @@
 #include "display/BasePicture.h"
 #include "display/BoardCanvas.h"
 #include "display/BoardColors.h"
+#include "display/DevicePixels.h"
 #include "display/PictureFile.h"
 
 #include <QDir>
@@ -36,10 +37,10 @@ void runInParallel(int count, const std::function<void(int)>& task) {
 
 // Copies a block-sized RGB32 picture into the base image's rows. Blocks never overlap, so
 // the images of one board can be copied in at the same time.
-void copyIntoBase(const QImage& picture, uchar* baseBits, qsizetype baseStride, BlockRect block) {
-    const auto rowBytes = static_cast<std::size_t>(block.w) * 4;
-    for (int y = 0; y < block.h; ++y)
-        std::memcpy(baseBits + (block.y + y) * baseStride + qsizetype(block.x) * 4,
+void copyIntoBase(const QImage& picture, uchar* baseBits, qsizetype baseStride, QRect block) {
+    const auto rowBytes = static_cast<std::size_t>(block.width()) * 4;
+    for (int y = 0; y < block.height(); ++y)
+        std::memcpy(baseBits + (block.y() + y) * baseStride + qsizetype(block.x()) * 4,
                     picture.constScanLine(y), rowBytes);
 }
 
@@ -50,7 +51,7 @@ LoadFailure unreadable(const std::string& file) {
 } // namespace
 
 LayoutRequest LayoutRequest::fromState(const GameState& state, const ScreenRoom& room,
-                                       QSize smallPictureSize) {
+                                       QSize smallPictureSize, double devicePixelRatio) {
     LayoutRequest r;
     r.puzType = state.puzzle.puzType;
     r.imgAcross = state.puzzle.imgAcross;
@@ -60,6 +61,7 @@ LayoutRequest LayoutRequest::fromState(const GameState& state, const ScreenRoom&
         r.files[k] = state.puzzle.puzFile[k + 1];
     r.room = room;
     r.smallPictureSize = smallPictureSize;
+    r.devicePixelRatio = devicePixelRatio;
     return r;
 }
 
@@ -90,7 +92,12 @@ std::variant<PreparedBoard, LoadFailure> prepareBoard(const LayoutRequest& reque
 
     PreparedBoard board;
     board.layout = std::get<BoardLayout>(laid);
-    board.base = QImage(board.layout.boardW, board.layout.boardH, QImage::Format_RGB32);
+    // The pictures are decoded and composed at the screen's own pixels; the board's numbers
+    // stay in logical pixels.
+    const double ratio = request.devicePixelRatio > 0 ? request.devicePixelRatio : 1.0;
+    board.base =
+        QImage(toDevicePixels(QRect(0, 0, board.layout.boardW, board.layout.boardH), ratio).size(),
+               QImage::Format_RGB32);
     if (board.base.isNull())
         return LoadFailure{LoadFailure::Reason::NoRoom, {}};
     board.base.fill(boardColors::background());
@@ -106,9 +113,10 @@ std::variant<PreparedBoard, LoadFailure> prepareBoard(const LayoutRequest& reque
             const std::optional<PictureInfo> info = k == 0 ? first : probePicture(paths[ks]);
             if (!info)
                 return;
-            const BlockRect block = board.layout.blocks[ks];
-            const QImage picture =
-                decodePicture(paths[ks], *info, QSize(block.w, block.h), cropped);
+            const BlockRect logical = board.layout.blocks[ks];
+            const QRect block =
+                toDevicePixels(QRect(logical.x, logical.y, logical.w, logical.h), ratio);
+            const QImage picture = decodePicture(paths[ks], *info, block.size(), cropped);
             if (picture.isNull())
                 return;
             copyIntoBase(picture, baseBits, baseStride, block);
@@ -124,6 +132,7 @@ std::variant<PreparedBoard, LoadFailure> prepareBoard(const LayoutRequest& reque
     if (!request.smallPictureSize.isEmpty())
         board.smallPicture = board.base.scaled(request.smallPictureSize, Qt::IgnoreAspectRatio,
                                                Qt::SmoothTransformation);
+    board.base.setDevicePixelRatio(ratio);
     return board;
 }
 
@@ -143,10 +152,10 @@ QString loadFailureMessage(const LoadFailure& failure) {
 void applyPreparedBoard(const PreparedBoard& board, GameState& state, BoardCanvas& picture1,
                         BasePicture& basePic) {
     storeLayout(board.layout, state);
-    picture1.resetBoard(board.base.size());
+    basePic.setPicture(board.base); // first: the board picture takes its pixel ratio
+    picture1.resetBoard(QSize(board.layout.boardW, board.layout.boardH));
     picture1.move(0, 0);
     picture1.show();
-    basePic.setPicture(board.base);
     basePic.move(0, 0);
     basePic.show();
     basePic.raise();

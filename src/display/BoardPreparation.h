@@ -25,17 +25,18 @@ struct LayoutRequest {
     std::array<std::string, 4> files; // images 1..puzType, UTF-8 paths
     ScreenRoom room;
     QSize smallPictureSize; // the toolbar's picture box (toolImgW x toolImgH); empty for none
+    double devicePixelRatio = 1.0; // the screen's device pixels per logical pixel
 
     // The puzzle the state describes (puzType, imgAcross, imgDown, fitMode, puzFile(1..4)).
     static LayoutRequest fromState(const GameState& state, const ScreenRoom& room,
-                                   QSize smallPictureSize);
+                                   QSize smallPictureSize, double devicePixelRatio = 1.0);
 };
 
 // A board ready to go into play: its numbers, the composed picture at board size, and the
 // small copy of it for the toolbar.
 struct PreparedBoard {
     BoardLayout layout;
-    QImage base;         // boardW x boardH, RGB32
+    QImage base;         // boardW x boardH logical pixels at the request's ratio, RGB32
     QImage smallPicture; // smallPictureSize, null when none was asked for
 };
 

@@ -1,6 +1,7 @@
 #include "display/MoveBox.h"
 
 #include "display/BoardColors.h"
+#include "display/DevicePixels.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,17 +14,30 @@ MoveBox::MoveBox(QWidget* parent) : QWidget(parent) {
 }
 
 void MoveBox::showPiece(const QImage& base, GridPos home, int pieceW, int pieceH, QPoint topLeft) {
-    piece_ = QImage(qMax(pieceW, 0), qMax(pieceH, 0), QImage::Format_RGB32);
+    // The piece keeps the base's pixels (device pixels on a high-density screen).
+    const double ratio = base.devicePixelRatio();
+    const QSize size(qMax(pieceW, 0), qMax(pieceH, 0));
+    const QRect from =
+        toDevicePixels(QRect(QPoint((home.x - 1) * pieceW, (home.y - 1) * pieceH), size), ratio);
+    piece_ = QImage(from.size(), QImage::Format_RGB32);
+    piece_.setDevicePixelRatio(ratio);
     // A tile wider than the picture's edge shows background there.
     piece_.fill(boardColors::background());
-    const QRect from((home.x - 1) * pieceW, (home.y - 1) * pieceH, pieceW, pieceH);
     const QRect inside = from & base.rect();
     if (!inside.isEmpty()) {
-        QPainter p(&piece_);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(inside.topLeft() - from.topLeft(), base, inside);
+        // Copied pixel for pixel, whatever the two images' ratios say.
+        QImage plain = piece_;
+        plain.setDevicePixelRatio(1.0);
+        {
+            QPainter p(&plain);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.drawImage(QRectF(inside.topLeft() - from.topLeft(), inside.size()), base,
+                        QRectF(inside));
+        }
+        plain.setDevicePixelRatio(ratio);
+        piece_ = plain;
     }
-    resize(piece_.size());
+    resize(size);
     move(topLeft);
     show();
     raise();
@@ -39,7 +53,10 @@ void MoveBox::moveNow(QPoint topLeft) {
 
 void MoveBox::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.drawImage(event->rect().topLeft(), piece_, event->rect());
+    const QRect shown = event->rect() & rect();
+    if (!shown.isEmpty())
+        p.drawImage(QRectF(shown), piece_,
+                    QRectF(toDevicePixels(shown, piece_.devicePixelRatio()) & piece_.rect()));
 }
 
 } // namespace tessary

@@ -166,7 +166,8 @@ ScreenRoom Main::screenRoom() const {
 bool Main::prepareLayout() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QSize small(toolBar_->toolImgW, toolBar_->toolImgH);
-    auto result = prepareBoard(LayoutRequest::fromState(state_.game, screenRoom(), small));
+    auto result = prepareBoard(
+        LayoutRequest::fromState(state_.game, screenRoom(), small, devicePixelRatioF()));
     setDefaultPointer();
     if (auto* failure = std::get_if<LoadFailure>(&result)) {
         showCritical(loadFailureMessage(*failure));
