@@ -1,10 +1,7 @@
-#include "audio/FakeMidiControl.h"
-#include "audio/FakeSoundService.h"
 #include "display/BoardCanvas.h"
 #include "display/MoveBox.h"
-#include "fakes/ScriptedDialogs.h"
-#include "fakes/ScriptedFileChooser.h"
 #include "score/HofEntry.h"
+#include "shell/GameWindowFixture.h"
 #include "shell/Main.h"
 #include "shell/ToolBar.h"
 
@@ -12,7 +9,6 @@
 #include <QFile>
 #include <QImage>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -20,36 +16,8 @@
 namespace tessary::testing {
 namespace {
 
-namespace fs = std::filesystem;
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public GameWindowFixture {
   protected:
-    QTemporaryDir dir;
-    ProgramState state;
-    ScriptedDialogs dialogs;
-    ScriptedFileChooser savedGames, pictures, music;
-    FakeShell shell;
-    FakeBeep beep;
-    FakeSoundService sound;
-    FakeMidiControl midi;
-    SeededRandom random{99};
-    std::unique_ptr<MainServices> services;
-    std::unique_ptr<Main> main;
-
-    void SetUp() override {
-        const fs::path folder = dir.path().toStdString();
-        services = std::make_unique<MainServices>(MainServices{dialogs, savedGames, pictures, music,
-                                                               shell, beep, sound, midi, random,
-                                                               folder, folder, 0, 0});
-        QFile list(dir.filePath("tesssnd.dat"));
-        if (list.open(QIODevice::WriteOnly))
-            for (int i = 0; i < 16; ++i)
-                list.write(QStringLiteral("sound%1.wav\r\n").arg(i).toUtf8());
-        list.close();
-        main = std::make_unique<Main>(state, *services);
-        main->Form_Load();
-    }
-
     QString picture(const QString& name, int w = 400, int h = 300) {
         QImage image(w, h, QImage::Format_RGB32);
         for (int y = 0; y < h; ++y)
@@ -58,17 +26,6 @@ class MainWindowTest : public ::testing::Test {
         const QString path = dir.filePath(name);
         image.save(path);
         return path;
-    }
-
-    void startPuzzle(int type, int across, int down, std::deque<std::string> files) {
-        dialogs.newPuzChoice = [=](PuzzleDescription& p) {
-            p.puzType = int16_t(type);
-            p.imgAcross = int16_t(across);
-            p.imgDown = int16_t(down);
-            p.fitMode = 1;
-        };
-        dialogs.pictures = std::move(files);
-        main->MenuNewGame->trigger();
     }
 
     // Clicks the centre of board cell (c, r) on the board widget.
