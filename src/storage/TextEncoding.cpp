@@ -91,7 +91,9 @@ std::string windows1252ToUtf8(std::string_view bytes) {
 }
 
 std::string decodeFileText(std::string_view bytes) {
-    if (bytes.starts_with(kByteOrderMark))
+    // Every leading mark goes: one left in the first line's text would be written back at
+    // the file's start and taken for a mark on the next read, changing the text each time.
+    while (bytes.starts_with(kByteOrderMark))
         bytes.remove_prefix(kByteOrderMark.size());
     if (isValidUtf8(bytes))
         return std::string(bytes);

@@ -17,7 +17,7 @@ bool isValidUtf8(std::string_view bytes);
 // control characters of the same number, as Windows itself maps them.
 std::string windows1252ToUtf8(std::string_view bytes);
 
-// The text of a data file: a leading UTF-8 byte-order mark is dropped; a file that is not
+// The text of a data file: leading UTF-8 byte-order marks are dropped; a file that is not
 // valid UTF-8 is taken as Windows-1252.
 std::string decodeFileText(std::string_view bytes);
 
