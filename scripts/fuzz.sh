@@ -5,6 +5,8 @@
 # Builds the targets with clang in build-fuzz (or $TESSARY_FUZZ_BUILD), starts each from the
 # seeds the game's own writers and the damaged-picture tool make, the cases kept in
 # tests/regressions/ and the corpus grown by earlier runs, and prints executions per target.
+# The seed is fixed ($TESSARY_FUZZ_SEED, default 1), so a run explores the same inputs each
+# time and a finding can be repeated; set another seed to explore further.
 # A crash or broken promise stops with the reproducer's path: keep it as a regression case
 # in tests/regressions/<target>/ once the reader is mended.
 set -euo pipefail
@@ -56,7 +58,7 @@ fuzz_one() {
   # Pictures run up to 64 KB; the data files' seeds set their own length limit.
   local extra=()
   case "$t" in picture | picture_headers) extra+=(-max_len=65536) ;; esac
-  if "$exe" "$corpus" "$seeds/$t" "tests/regressions/$t" -max_total_time="$seconds" \
+  if "$exe" "$corpus" "$seeds/$t" "tests/regressions/$t" -max_total_time="$seconds" -seed="${TESSARY_FUZZ_SEED:-1}" \
     -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$crashes/" \
     "${extra[@]}" >"$log" 2>&1; then
     local execs units
