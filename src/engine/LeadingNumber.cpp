@@ -31,9 +31,8 @@ std::optional<int16_t> leadingCount(std::string_view text) {
     }
     if (!digits)
         return int16_t{0};
-    if (number.back() == 'e' || number.back() == '+' || number.back() == '-')
-        number.pop_back(); // "3e" reads as 3
-    if (number.back() == 'e')
+    // An exponent with no digits adds nothing: "3e" and "3e-" read as 3.
+    while (number.back() == 'e' || number.back() == '+' || number.back() == '-')
         number.pop_back();
     double value = 0;
     try {
