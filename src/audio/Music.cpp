@@ -1,5 +1,7 @@
 #include "audio/Music.h"
 
+#include "engine/SoundNumbers.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -124,7 +126,7 @@ void Music::MenuMusic_Click() {
 
 void Music::MenuSound_Click() {
     settings_.soundOn = !settings_.soundOn;
-    effects_.playsfx(5);
+    effects_.playsfx(sfx::kSoundOn);
     setSoundMenus();
 }
 

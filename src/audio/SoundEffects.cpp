@@ -1,5 +1,6 @@
 #include "audio/SoundEffects.h"
 
+#include "engine/SoundNumbers.h"
 #include "storage/SoundListFile.h"
 
 #include <filesystem>
@@ -45,7 +46,7 @@ void SoundEffects::getMedia() {
         state_.sfxFile[i] = list->names[i];
     // A list that ends early announces itself with effect 5 (silent when it names nothing).
     if (!list->complete())
-        playsfx(5);
+        playsfx(sfx::kSoundOn);
 }
 
 } // namespace tessary

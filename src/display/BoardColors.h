@@ -8,6 +8,10 @@ namespace tessary::boardColors {
 inline QColor background() {
     return QColor(255, 224, 192);
 }
+// The main window around and behind the board.
+inline QColor windowBackground() {
+    return QColor(0, 0, 128);
+}
 inline QColor misplaced() {
     return QColor(255, 255, 0);
 } // outline of a misplaced piece

@@ -13,14 +13,12 @@ bool Board::setSize(int across, int down) {
 }
 
 void Board::swapCells(int c1, int r1, int c2, int r2, bool redraw) {
-    s_.swapTemp = s_.pieceAt(c1, r1);
-    s_.pieceAt(c1, r1) = s_.pieceAt(c2, r2);
-    s_.pieceAt(c2, r2) = s_.swapTemp;
+    std::swap(s_.pieceAt(c1, r1), s_.pieceAt(c2, r2));
     s_.cellOf.at(s_.pieceAt(c1, r1)) = GridPos{int16_t(c1), int16_t(r1)};
     s_.cellOf.at(s_.pieceAt(c2, r2)) = GridPos{int16_t(c2), int16_t(r2)};
     if (redraw) {
-        host_.drawCell(c1, r1);
-        host_.drawCell(c2, r2);
+        view_.drawCell(c1, r1);
+        view_.drawCell(c2, r2);
     }
 }
 
@@ -49,7 +47,7 @@ void Board::shuffle(RandomSource& random) {
             const int x = drawIndex(random, across);
             const int y = drawIndex(random, down);
             swapCells(c, r, x, y, true);
-            host_.shuffleProgress(++done, across * down);
+            view_.shuffleProgress(++done, across * down);
         }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/GameHost.h"
+#include "engine/BoardView.h"
 #include "engine/GameState.h"
 #include "engine/RandomSource.h"
 
@@ -9,7 +9,7 @@ namespace tessary {
 // The board operations: the piece exchange, home placement, the shuffle and the recount.
 class Board {
   public:
-    Board(GameState& state, GameHost& host) : s_(state), host_(host) {}
+    Board(GameState& state, BoardView& view) : s_(state), view_(view) {}
 
     // Sets the board's columns and rows; a board above 50 either way (or empty) is refused.
     bool setSize(int across, int down);
@@ -29,7 +29,7 @@ class Board {
 
   private:
     GameState& s_;
-    GameHost& host_;
+    BoardView& view_;
 };
 
 } // namespace tessary

@@ -2,6 +2,7 @@
 
 #include "engine/CellGrid.h"
 #include "engine/GridPos.h"
+#include "engine/PieceLimits.h"
 
 #include <array>
 #include <cstdint>
@@ -17,8 +18,8 @@ struct PuzzleDescription {
     int16_t puzType = 0;   // 1..4, the number of images
     int16_t imgAcross = 0; // pieces across in one image
     int16_t imgDown = 0;   // pieces down in one image
-    int16_t maxAcross = 50;
-    int16_t maxDown = 40;
+    int16_t maxAcross = kMaxPiecesAcross;
+    int16_t maxDown = kMaxPiecesDown;
     int16_t fitMode = 0;                // 1 stretched, 2 cropped
     std::array<std::string, 5> puzFile; // entries 1..puzType used
     std::string puzPath;
@@ -28,7 +29,7 @@ struct PuzzleDescription {
     std::string chosenTitle;
 };
 
-// Pixel geometry of the board and the screen.
+// Pixel geometry of the board.
 struct BoardGeometry {
     int16_t boardAcross = 0;
     int16_t boardDown = 0;
@@ -38,12 +39,6 @@ struct BoardGeometry {
     int16_t pieceH = 0;
     int16_t baseW = 0;
     float baseH = 0;
-    int16_t screenW = 0;
-    int16_t screenH = 0;
-    int16_t toolImgW = 0;
-    int16_t toolImgH = 0;
-    int16_t toolImgLeft = 0;
-    float toolImgTop = 0;
 };
 
 // Selection, flags and the running counts of the game in play.
@@ -69,7 +64,6 @@ struct GameState {
     PlayState play;
     CellGrid pieceAt; // pieceAt(c, r): home of the piece shown at cell (c, r)
     CellGrid cellOf;  // cellOf(hc, hr): the cell where the piece with home (hc, hr) lies
-    GridPos swapTemp;
 
     bool isSolved(int col, int row) const {
         return pieceAt(col, row) == GridPos{int16_t(col), int16_t(row)};

@@ -1,22 +1,16 @@
 #include "engine/Hints.h"
 
 #include "engine/Counter16.h"
+#include "engine/SoundNumbers.h"
 
 #include <cmath>
 
 namespace tessary {
 
-namespace {
-constexpr int kNothingToFetchSound = 6;
-constexpr int kNothingToSendSound = 7;
-constexpr int kFetchSlideSound = 12;
-constexpr int kSendSlideSound = 13;
-} // namespace
-
 bool Hints::Form_KeyDown(int keyCode) {
     if (s_.play.peekShown) {
         s_.play.peekShown = false;
-        host_.Picture1_Paint();
+        host_.board.Picture1_Paint();
         return true;
     }
     if (keyCode < kF2 || keyCode > kF10)
@@ -63,62 +57,54 @@ void Hints::toggleGrid() {
     if (!s_.play.gameOn)
         return;
     s_.play.showMisplaced = !s_.play.showMisplaced;
-    host_.Picture1_Paint();
+    host_.board.Picture1_Paint();
     play_.board().countLeft();
 }
 
 void Hints::showSolution() {
     if (!s_.play.gameOn)
         return;
-    host_.showSolutionPicture();
+    host_.board.showSolutionPicture();
     addToCounter(s_.play.peeks, 1);
     play_.board().countLeft();
 }
 
 void Hints::basePic_Click() {
-    host_.hideSolutionPicture();
+    host_.board.hideSolutionPicture();
 }
 
 void Hints::showSmallImage() {
     if (!s_.play.gameOn)
         return;
-    host_.setToolbarVisible(true);
-    const BoardGeometry& g = s_.board;
-    if (host_.smallImageVisible()) {
-        host_.setToolbarWidth(g.toolImgLeft + 1);
-        host_.hideSmallImage();
+    host_.toolbar.setToolbarVisible(true);
+    if (host_.toolbar.smallImageVisible()) {
+        host_.toolbar.hideSmallImage();
     } else {
         addToCounter(s_.play.peeks, 1);
-        // The small picture keeps the board's proportions and is toolImgH high.
-        const double scale =
-            g.boardH > 0 ? double(g.toolImgH) / g.boardH * (host_.twipsPerPixelY() / 15.0) : 0.0;
-        const int width = static_cast<int>(std::lround(g.boardW * scale));
-        const int height = static_cast<int>(std::lround(g.boardH * scale));
-        host_.showSmallImage(g.toolImgLeft, g.toolImgTop, width, height);
-        host_.setToolbarWidth(width + g.toolImgLeft);
+        host_.toolbar.showSmallImage(s_.board.boardW, s_.board.boardH);
     }
-    host_.setToolbarCaption("Tessary");
+    host_.toolbar.setToolbarCaption("Tessary");
     play_.board().countLeft();
 }
 
-void Hints::markCells(bool solvedCells, GameHost::MarkColor fill) {
+void Hints::markCells(bool solvedCells, BoardView::MarkColor fill) {
     if (!s_.play.gameOn)
         return;
     for (int c = 1; c <= s_.board.boardAcross; ++c)
         for (int r = 1; r <= s_.board.boardDown; ++r)
             if (s_.isSolved(c, r) == solvedCells)
-                host_.drawMark(c, r, fill);
+                host_.board.drawMark(c, r, fill);
     s_.play.peekShown = true;
     addToCounter(s_.play.peeks, 1);
     play_.board().countLeft();
 }
 
 void Hints::showMissing() {
-    markCells(true, GameHost::MarkColor::Blue);
+    markCells(true, BoardView::MarkColor::Blue);
 }
 
 void Hints::showPlaced() {
-    markCells(false, GameHost::MarkColor::Green);
+    markCells(false, BoardView::MarkColor::Green);
 }
 
 // The piece travels from one cell to another in equal steps, in a straight line, and ends
@@ -126,15 +112,15 @@ void Hints::showPlaced() {
 void Hints::slide(GridPos from, GridPos to, GridPos home, int sound) {
     const int w = s_.board.pieceW;
     const int h = s_.board.pieceH;
-    host_.showMoveBox((from.x - 1) * w, (from.y - 1) * h, home);
-    host_.playsfx(sound);
+    host_.board.showMoveBox((from.x - 1) * w, (from.y - 1) * h, home);
+    host_.sounds.playsfx(sound);
     for (int i = 1; i <= kSlideSteps; ++i) {
         const double col = double(to.x - from.x) * i / kSlideSteps + from.x - 1;
         const double row = from.y + double(to.y - from.y) * i / kSlideSteps - 1;
-        host_.moveMoveBox(static_cast<int>(std::lround(col * w)),
-                          static_cast<int>(std::lround(row * h)));
+        host_.board.moveMoveBox(static_cast<int>(std::lround(col * w)),
+                                static_cast<int>(std::lround(row * h)));
     }
-    host_.hideMoveBox();
+    host_.board.hideMoveBox();
 }
 
 void Hints::fetchCorrectPiece() {
@@ -142,7 +128,7 @@ void Hints::fetchCorrectPiece() {
         return;
     fetchBusy_ = true;
     if (s_.play.selX == 0) {
-        host_.playsfx(kNothingToFetchSound);
+        host_.sounds.playsfx(sfx::kNothingToFetch);
         fetchBusy_ = false;
         return;
     }
@@ -150,7 +136,7 @@ void Hints::fetchCorrectPiece() {
     const GridPos source = s_.cellOf.at(wanted);
     s_.play.selX = source.x;
     s_.play.selY = source.y;
-    slide(source, wanted, wanted, kFetchSlideSound);
+    slide(source, wanted, wanted, sfx::kFetchSlide);
     s_.play.assistMove = true;
     play_.doSwap(s_.play.selX, s_.play.selY, wanted.x, wanted.y);
     addToCounter(s_.play.assists, 1);
@@ -159,7 +145,7 @@ void Hints::fetchCorrectPiece() {
         const GridPos left{s_.play.selX, s_.play.selY};
         s_.play.selX = 0;
         s_.play.selY = 0;
-        host_.drawCell(left.x, left.y);
+        host_.board.drawCell(left.x, left.y);
     }
     fetchBusy_ = false;
 }
@@ -169,13 +155,13 @@ void Hints::sendPieceHome() {
         return;
     sendBusy_ = true;
     if (s_.play.selX == 0) {
-        host_.playsfx(kNothingToSendSound);
+        host_.sounds.playsfx(sfx::kNothingToSend);
         sendBusy_ = false;
         return;
     }
     const GridPos selected{s_.play.selX, s_.play.selY};
     const GridPos home = s_.pieceAt.at(selected);
-    slide(selected, home, home, kSendSlideSound);
+    slide(selected, home, home, sfx::kSendSlide);
     s_.play.assistMove = true;
     play_.doSwap(s_.play.selX, s_.play.selY, home.x, home.y);
     addToCounter(s_.play.assists, 1);
@@ -184,11 +170,11 @@ void Hints::sendPieceHome() {
 }
 
 void Hints::toggleToolbar() {
-    host_.setToolbarVisible(!host_.toolbarVisible());
+    host_.toolbar.setToolbarVisible(!host_.toolbar.toolbarVisible());
 }
 
 void Hints::minimizeGame() {
-    host_.minimizeMain();
+    host_.window.minimizeMain();
 }
 
 } // namespace tessary

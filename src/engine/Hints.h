@@ -10,11 +10,12 @@ namespace tessary {
 // for the player, and the toolbar and minimise conveniences.
 class Hints {
   public:
+    // Key codes of F2 and F10, as the key preview hands them over.
     static constexpr int kF2 = 113;
     static constexpr int kF10 = 121;
     static constexpr int kSlideSteps = 25;
 
-    Hints(GameState& state, GameHost& host, Play& play) : s_(state), host_(host), play_(play) {}
+    Hints(GameState& state, GameHost host, Play& play) : s_(state), host_(host), play_(play) {}
 
     // Returns true when the key was used up: any key ends an overlay without acting.
     bool Form_KeyDown(int keyCode);
@@ -34,11 +35,11 @@ class Hints {
     void basePic_Click();
 
   private:
-    void markCells(bool solvedCells, GameHost::MarkColor fill);
+    void markCells(bool solvedCells, BoardView::MarkColor fill);
     void slide(GridPos from, GridPos to, GridPos home, int sound);
 
     GameState& s_;
-    GameHost& host_;
+    GameHost host_;
     Play& play_;
     bool fetchBusy_ = false;
     bool sendBusy_ = false;

@@ -16,17 +16,17 @@ std::string titleOf(const std::string& chosenTitle) {
 
 void NewPuzzleFlow::newPuzzle() {
     if (s_.play.gameOn)
-        host_.MenuSave_Click();
+        host_.dialogs.MenuSave_Click();
     const bool wasOn = s_.play.gameOn;
     // The dialog and the chooser write the new choice straight into the puzzle description;
     // if the new puzzle is given up, the game in play must keep describing its own board.
     const PuzzleDescription inPlay = s_.puzzle;
     s_.play.gameOn = false;
-    host_.setBlinkTimer(false);
-    host_.setToolbarVisible(false);
-    host_.setDefaultPointer();
-    host_.showNewPuzzleDialog();
-    host_.putINI();
+    host_.window.setBlinkTimer(false);
+    host_.toolbar.setToolbarVisible(false);
+    host_.window.setDefaultPointer();
+    host_.dialogs.showNewPuzzleDialog();
+    host_.files.putINI();
     chooseImages();
 
     PuzzleDescription& p = s_.puzzle;
@@ -35,7 +35,7 @@ void NewPuzzleFlow::newPuzzle() {
     bool complete = p.puzType >= kSingle && p.puzType <= kTwoByTwo;
     for (int i = 1; complete && i <= p.puzType; ++i)
         complete = !p.puzFile[i].empty();
-    if (!complete || !host_.prepareLayout()) {
+    if (!complete || !host_.files.prepareLayout()) {
         if (wasOn)
             restoreDescription(inPlay);
         abandon(wasOn);
@@ -46,7 +46,7 @@ void NewPuzzleFlow::newPuzzle() {
     s_.play.goodSwaps = 0;
     s_.play.peeks = 0;
     s_.play.assists = 0;
-    host_.applyLayout();
+    host_.files.applyLayout();
     // A cell selected in the last game stays selected while the new board has it; one past
     // the new board's edge would swap a piece off the board.
     if (!s_.onBoard(s_.play.selX, s_.play.selY))
@@ -60,11 +60,11 @@ void NewPuzzleFlow::newPuzzle() {
         board.shuffle(random_);
         board.countLeft();
     } while (s_.play.leftToMove == 0 && s_.board.boardAcross * s_.board.boardDown > 1);
-    host_.hideSolutionPicture();
-    host_.setBoardInputEnabled(true);
+    host_.board.hideSolutionPicture();
+    host_.board.setBoardInputEnabled(true);
     s_.play.gameOn = true;
-    host_.setBlinkTimer(true);
-    host_.setSaveEnabled(true);
+    host_.window.setBlinkTimer(true);
+    host_.window.setSaveEnabled(true);
 }
 
 void NewPuzzleFlow::chooseImages() {
@@ -74,7 +74,7 @@ void NewPuzzleFlow::chooseImages() {
         if (images > 1)
             p.chooserCaption =
                 "Select puzzle " + std::to_string(i) + " of " + std::to_string(images);
-        host_.showImageChooser();
+        host_.dialogs.showImageChooser();
         p.puzPath = p.chosenFile;
         if (p.chosenFile.size() >= 4)
             p.puzTitle = titleOf(p.chosenTitle);
@@ -96,8 +96,8 @@ void NewPuzzleFlow::restoreDescription(const PuzzleDescription& inPlay) {
 void NewPuzzleFlow::abandon(bool wasOn) {
     s_.play.gameOn = wasOn;
     if (wasOn)
-        host_.setBlinkTimer(true);
-    host_.setToolbarVisible(true);
+        host_.window.setBlinkTimer(true);
+    host_.toolbar.setToolbarVisible(true);
 }
 
 } // namespace tessary

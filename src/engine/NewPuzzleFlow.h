@@ -11,7 +11,7 @@ namespace tessary {
 // board out, put every piece home and shuffle it in view.
 class NewPuzzleFlow {
   public:
-    NewPuzzleFlow(GameState& state, GameHost& host, Play& play, RandomSource& random)
+    NewPuzzleFlow(GameState& state, GameHost host, Play& play, RandomSource& random)
         : s_(state), host_(host), play_(play), random_(random) {}
 
     void newPuzzle();
@@ -22,7 +22,7 @@ class NewPuzzleFlow {
     void chooseImages();
 
     GameState& s_;
-    GameHost& host_;
+    GameHost host_;
     Play& play_;
     RandomSource& random_;
 };

@@ -3,7 +3,6 @@
 #include "engine/Board.h"
 #include "engine/GameHost.h"
 #include "engine/GameState.h"
-#include "engine/Settings.h"
 
 #include <cstdint>
 
@@ -14,8 +13,7 @@ enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 // The play itself: board clicks, the one swap routine, and the end of a puzzle.
 class Play {
   public:
-    Play(GameState& state, const Settings& settings, GameHost& host)
-        : s_(state), settings_(settings), host_(host), board_(state, host) {}
+    Play(GameState& state, GameHost host) : s_(state), host_(host), board_(state, host.board) {}
 
     // A mouse press on the board at board pixel (x, y).
     void Picture1_MouseDown(int button, float x, float y);
@@ -36,8 +34,7 @@ class Play {
     void finishPuzzle();
 
     GameState& s_;
-    const Settings& settings_;
-    GameHost& host_;
+    GameHost host_;
     Board board_;
 };
 

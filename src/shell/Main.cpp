@@ -2,6 +2,7 @@
 
 #include "display/BasePicture.h"
 #include "display/BoardCanvas.h"
+#include "display/BoardColors.h"
 #include "display/MoveBox.h"
 #include "shell/ToolBar.h"
 
@@ -14,8 +15,6 @@
 namespace tessary {
 
 namespace {
-constexpr int kF2 = 113;
-constexpr int kF10 = 121;
 
 // The window's key codes are the desktop's own; the function keys map to 112 (F1) onwards.
 int virtualKeyCode(int qtKey) {
@@ -29,15 +28,16 @@ Main::Main(ProgramState& state, MainServices& services)
     : state_(state), services_(services),
       toolBar_(std::make_unique<ToolBar>(
           QString::fromStdString((services.programFolder / "icons" / "toolbar").string()))),
-      play_(state.game, state.settings, *this), hints_(state.game, *this, play_),
-      flow_(state.game, *this, play_, services.random),
+      hof_(state.hall, state.settings, state.hofRank, *this, services.dataFolder),
+      play_(state.game, roles()), hints_(state.game, roles(), play_),
+      flow_(state.game, roles(), play_, services.random),
       effects_(state.settings, state.audio, services.sound, *this, services.programFolder.string()),
       music_(state.settings, state.audio, services.midi, effects_, *this, services.random,
              services.programFolder.string()) {
     client_ = new QWidget(this);
     client_->setAutoFillBackground(true);
     QPalette navy = client_->palette();
-    navy.setColor(QPalette::Window, QColor(0, 0, 128));
+    navy.setColor(QPalette::Window, boardColors::windowBackground());
     client_->setPalette(navy);
     setCentralWidget(client_);
 
@@ -74,6 +74,10 @@ Main::Main(ProgramState& state, MainServices& services)
     // Key preview: the window sees every key before the control with the focus, and before
     // the menu shortcuts.
     qApp->installEventFilter(this);
+}
+
+GameHost Main::roles() {
+    return GameHost{*this, *this, *this, *this, *this, *this, hof_};
 }
 
 Main::~Main() {
@@ -129,7 +133,8 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
         return QMainWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const int code = virtualKeyCode(key->key());
-    const bool functionKey = code >= kF2 && code <= kF10 && key->modifiers() == Qt::NoModifier;
+    const bool functionKey =
+        code >= Hints::kF2 && code <= Hints::kF10 && key->modifiers() == Qt::NoModifier;
     if (!functionKey && !state_.game.play.peekShown)
         return QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::ShortcutOverride) {

@@ -9,6 +9,7 @@
 #include "engine/Hints.h"
 #include "engine/NewPuzzleFlow.h"
 #include "engine/Play.h"
+#include "score/HofEntryFlow.h"
 #include "shell/ProgramState.h"
 
 #include <QMainWindow>
@@ -52,7 +53,15 @@ struct MainServices {
 
 // The game's one top-level window: the board, the menus, the timers, and the place where the
 // rules meet the screen, the speakers and the dialogs.
-class Main : public QMainWindow, public GameHost, public AudioHost {
+class Main : public QMainWindow,
+             public BoardView,
+             public SoundPlayer,
+             public ToolbarView,
+             public WindowControls,
+             public GameDialogs,
+             public PuzzleFiles,
+             public HofEntryHost,
+             public AudioHost {
     Q_OBJECT
 
   public:
@@ -112,7 +121,8 @@ class Main : public QMainWindow, public GameHost, public AudioHost {
     Music& music() { return music_; }
     SoundEffects& effects() { return effects_; }
 
-    // GameHost: what the rules ask of the screen and the windows.
+    // BoardView, SoundPlayer, ToolbarView, WindowControls, GameDialogs, PuzzleFiles: the
+    // roles the rules ask of the screen and the windows.
     void drawCell(int col, int row) override;
     void Picture1_Paint() override;
     void drawSelectionOutline(int col, int row) override;
@@ -124,17 +134,13 @@ class Main : public QMainWindow, public GameHost, public AudioHost {
     bool toolbarVisible() const override;
     void setToolbarFinishedLayout() override;
     void showScoreWindow(const std::string& performanceText) override;
-    void enterHof(int32_t netScore, const std::string& title, int pieces,
-                  const std::string& playerName, int flag) override;
     void showSolutionPicture() override;
     void hideSolutionPicture() override;
     void drawMark(int col, int row, MarkColor fill) override;
     bool smallImageVisible() const override;
-    void showSmallImage(int left, float top, int width, int height) override;
+    void showSmallImage(int boardW, int boardH) override;
     void hideSmallImage() override;
-    void setToolbarWidth(int pixels) override;
     void setToolbarCaption(const std::string& caption) override;
-    double twipsPerPixelY() const override;
     void showMoveBox(int left, int top, GridPos home) override;
     void moveMoveBox(int left, int top) override;
     void hideMoveBox() override;
@@ -147,6 +153,12 @@ class Main : public QMainWindow, public GameHost, public AudioHost {
     void applyLayout() override;
     void shuffleProgress(int done, int total) override;
     void setBoardInputEnabled(bool on) override;
+
+    // HofEntryHost: the windows and links of a new Hall of Fame entry.
+    bool showNameEntry(int rank) override;
+    void showHofWindow() override;
+    void openLink(const std::string& address) override;
+    std::string today() const override;
 
     // AudioHost: the Options captions, messages and the jukebox.
     void setMenuSoundCaption(const std::string& caption) override;
@@ -167,11 +179,12 @@ class Main : public QMainWindow, public GameHost, public AudioHost {
     ScreenRoom screenRoom() const;
     void fitWindowToBoard();
     void showCritical(const QString& text);
-    void showHofWindow();
+    GameHost roles();
 
     ProgramState& state_;
     MainServices& services_;
     std::unique_ptr<ToolBar> toolBar_;
+    HofEntryFlow hof_;
     Play play_;
     Hints hints_;
     NewPuzzleFlow flow_;

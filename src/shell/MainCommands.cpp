@@ -1,12 +1,11 @@
 // The main window's start-up, shut-down and menu commands.
 #include "display/BoardCanvas.h"
+#include "engine/SoundNumbers.h"
 #include "platform/Beep.h"
 #include "platform/FileChooser.h"
 #include "platform/MidiControl.h"
 #include "platform/Shell.h"
-#include "score/HofEntry.h"
 #include "score/HofFile.h"
-#include "score/HofLinks.h"
 #include "shell/CenterForm.h"
 #include "shell/Main.h"
 #include "shell/MainDialogs.h"
@@ -29,27 +28,19 @@ void Main::Form_Load() {
     // A first run starts from the settings the game ships with.
     if (!getINI(services_.dataFolder, state_.game.puzzle, state_.settings))
         getINI(services_.programFolder / "defaults", state_.game.puzzle, state_.settings);
-    state_.game.puzzle.maxAcross = 50;
-    state_.game.puzzle.maxDown = 40;
+    state_.game.puzzle.maxAcross = kMaxPiecesAcross;
+    state_.game.puzzle.maxDown = kMaxPiecesDown;
     effects_.getMedia();
     // The random generator was seeded from the clock when the program started.
     state_.game.play.gameOn = false;
     Timer1->stop();
-    const QScreen* shown = QGuiApplication::primaryScreen();
-    state_.game.board.screenW = static_cast<int16_t>(shown->geometry().width());
-    state_.game.board.screenH = static_cast<int16_t>(shown->geometry().height());
-    toolBar_->startupLayout(shown->geometry());
+    toolBar_->startupLayout(QGuiApplication::primaryScreen()->geometry());
     setWindowTitle(QStringLiteral("Tessary"));
     Picture1->move(0, 0);
     setWindowState(Qt::WindowNoState);
     music_.pickRandomMidi();
     music_.setSoundMenus();
     getHOF(services_.dataFolder, state_.hall);
-    BoardGeometry& g = state_.game.board;
-    g.toolImgW = static_cast<int16_t>(toolBar_->toolImgW);
-    g.toolImgH = static_cast<int16_t>(toolBar_->toolImgH);
-    g.toolImgLeft = static_cast<int16_t>(toolBar_->toolImgLeft);
-    g.toolImgTop = toolBar_->toolImgTop;
     centerForm(*this);
     show();
     // The About box comes up over the window once it is on screen: MenuAbout's first step.
@@ -139,28 +130,17 @@ void Main::MenuPerformance_Click() {
     play_.MenuPerformance_Click();
 }
 
-void Main::enterHof(int32_t netScore, const std::string& title, int pieces,
-                    const std::string& playerName, int flag) {
-    (void)playerName; // the name typed in the name entry is the one stored
-    const int rank = state_.hall.findRank(netScore);
-    if (rank == 0)
-        return;
-    state_.hall.makeRoom(rank);
-    state_.hofRank = rank;
-    const bool onlineEntry =
-        services_.dialogs.showNameEntry(this, rank, state_.settings, [this] { playsfx(9); });
-    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    state_.hall.fillEntry(rank, makeHofEntry(netScore, title, pieces, state_.settings.playerName,
-                                             date.toStdString(), flag));
-    if (onlineEntry) {
-        if (state_.hofRank <= 5)
-            services_.shell.openLink(hofSubmitAddress(netScore, pieces, state_.settings.playerName,
-                                                      state_.settings.playerEmail));
-        else
-            showMessage("Must be in top 5 of local HOF to be entered online");
-    }
-    showHofWindow();
-    putHOF(services_.dataFolder, state_.hall);
+bool Main::showNameEntry(int rank) {
+    return services_.dialogs.showNameEntry(this, rank, state_.settings,
+                                           [this] { playsfx(sfx::kNameEntry); });
+}
+
+std::string Main::today() const {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+void Main::openLink(const std::string& address) {
+    services_.shell.openLink(address);
 }
 
 void Main::showHofWindow() {
@@ -186,7 +166,7 @@ void Main::MenuToolbar_Click() {
 void Main::MenuAbout_Click() {
     toolBar_->hide(); // the toolbar stays out of the way while the box is up
     services_.dialogs.showAbout(this, state_.settings, state_.aboutFrame, services_.programFolder,
-                                [this] { playsfx(13); });
+                                [this] { playsfx(sfx::kAboutBox); });
     toolBar_->show();
 }
 

@@ -1,6 +1,7 @@
 // The main window as the rules' host: board drawing, sounds, toolbar, dialogs and layout.
 #include "display/BasePicture.h"
 #include "display/BoardCanvas.h"
+#include "display/BoardColors.h"
 #include "display/MoveBox.h"
 #include "platform/Beep.h"
 #include "platform/FileChooser.h"
@@ -10,12 +11,15 @@
 #include "shell/ToolBar.h"
 #include "storage/SettingsFile.h"
 
+#include "engine/SoundNumbers.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
+#include <cmath>
 
 namespace tessary {
 
@@ -78,31 +82,33 @@ void Main::hideSolutionPicture() {
 }
 
 void Main::drawMark(int col, int row, MarkColor fill) {
-    Picture1->drawMark(col, row, fill == MarkColor::Blue ? QColor(0, 0, 255) : QColor(0, 255, 0));
+    Picture1->drawMark(
+        col, row, fill == MarkColor::Blue ? boardColors::missingMark() : boardColors::placedMark());
 }
 
 bool Main::smallImageVisible() const {
     return toolBar_->smallImageVisible();
 }
 
-void Main::showSmallImage(int left, float top, int width, int height) {
-    toolBar_->showSmallImage(left, top, width, height);
+// The small picture keeps the board's proportions, as high as the toolbar's picture box; the
+// toolbar widens to show it whole.
+void Main::showSmallImage(int boardW, int boardH) {
+    const double twipsPerPixelY = 1440.0 / logicalDpiY();
+    const double scale =
+        boardH > 0 ? double(toolBar_->toolImgH) / boardH * (twipsPerPixelY / 15.0) : 0.0;
+    const int width = static_cast<int>(std::lround(boardW * scale));
+    const int height = static_cast<int>(std::lround(boardH * scale));
+    toolBar_->showSmallImage(toolBar_->toolImgLeft, toolBar_->toolImgTop, width, height);
+    toolBar_->setWidthPixels(width + toolBar_->toolImgLeft);
 }
 
 void Main::hideSmallImage() {
+    toolBar_->setWidthPixels(toolBar_->toolImgLeft + 1);
     toolBar_->hideSmallImage();
-}
-
-void Main::setToolbarWidth(int pixels) {
-    toolBar_->setWidthPixels(pixels);
 }
 
 void Main::setToolbarCaption(const std::string& caption) {
     toolBar_->setWindowTitle(QString::fromStdString(caption));
-}
-
-double Main::twipsPerPixelY() const {
-    return 1440.0 / logicalDpiY();
 }
 
 void Main::showMoveBox(int left, int top, GridPos home) {
@@ -196,7 +202,7 @@ void Main::applyLayout() {
                                                           : prepared_->smallPicture);
     prepared_.reset();
     setDefaultPointer();
-    playsfx(11);
+    playsfx(sfx::kBoardLaidOut);
 }
 
 // The player first sees the finished picture, then watches the board shuffle; the whole

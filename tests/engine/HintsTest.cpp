@@ -14,9 +14,8 @@ constexpr int kF2 = 113, kF3 = 114, kF4 = 115, kF5 = 116, kF6 = 117, kF7 = 118, 
 class HintsTest : public ::testing::Test {
   protected:
     GameState s;
-    Settings settings;
     RecordingHost host;
-    Play play{s, settings, host};
+    Play play{s, host};
     Hints hints{s, host, play};
 
     void select(int col, int row) {
@@ -88,20 +87,16 @@ TEST_F(HintsTest, F3CostsAPeekEveryTimeAndAClickHidesIt) {
     EXPECT_EQ(s.play.peeks, 2);
 }
 
-TEST_F(HintsTest, F4TwiceCostsOnePeekAndRestoresTheToolbarWidth) {
+TEST_F(HintsTest, F4TwiceCostsOnePeekAndHidesTheSmallPictureAgain) {
     arrangeBoard(s, {{"2,1", "1,1"}});
     s.board.boardW = 400;
     s.board.boardH = 300;
-    s.board.toolImgLeft = 50;
-    s.board.toolImgTop = 0;
-    s.board.toolImgH = 121;
     hints.Form_KeyDown(kF4);
     hints.Form_KeyDown(kF4);
     EXPECT_EQ(s.play.peeks, 1);
     EXPECT_EQ(host.only({"small", "toolbar"}),
-              (Calls{"toolbar show", "small show 50,0 161x121", "toolbar width 211",
-                     "toolbar caption Tessary", "toolbar show", "toolbar width 51", "small hide",
-                     "toolbar caption Tessary"}));
+              (Calls{"toolbar show", "small show 400x300", "toolbar caption Tessary",
+                     "toolbar show", "small hide", "toolbar caption Tessary"}));
 }
 
 TEST_F(HintsTest, AssistsWithNothingSelectedCostNothing) {

@@ -12,9 +12,8 @@ using Calls = std::vector<std::string>;
 class NewPuzzleFlowTest : public ::testing::Test {
   protected:
     GameState s;
-    Settings settings;
     RecordingHost host;
-    Play play{s, settings, host};
+    Play play{s, host};
     SeededRandom random{7};
     NewPuzzleFlow flow{s, host, play, random};
 
@@ -154,9 +153,8 @@ TEST_F(NewPuzzleFlowTest, ANewPuzzleWithoutATypeIsGivenUp) {
 
 TEST(NewPuzzleFlowShuffle, ABoardThatComesOutSolvedIsShuffledAgain) {
     GameState s;
-    Settings settings;
     RecordingHost host;
-    Play play{s, settings, host};
+    Play play{s, host};
     // The first pass exchanges (1,1) with (2,1) and back again: every piece ends at home.
     ScriptedRandom random({0.6, 0.1, 0.2, 0.9, 0.3, 0.4, 0.99, 0.5, 0.6, 0.1, 0.0, 0.0});
     NewPuzzleFlow flow{s, host, play, random};

@@ -40,10 +40,9 @@ void RecordingHost::showScoreWindow(const std::string& performanceText) {
     lastScoreText = performanceText;
     calls.push_back("performance");
 }
-void RecordingHost::enterHof(int32_t netScore, const std::string& title, int pieces,
-                             const std::string& playerName, int flag) {
+void RecordingHost::enterHof(int32_t netScore, const std::string& title, int pieces) {
     calls.push_back("enterHof " + std::to_string(netScore) + " " + title + " " +
-                    std::to_string(pieces) + " " + playerName + " " + std::to_string(flag));
+                    std::to_string(pieces));
 }
 
 void RecordingHost::showSolutionPicture() {
@@ -56,17 +55,13 @@ void RecordingHost::drawMark(int col, int row, MarkColor fill) {
     calls.push_back(std::string(fill == MarkColor::Blue ? "mark blue " : "mark green ") +
                     cell(col, row));
 }
-void RecordingHost::showSmallImage(int left, float top, int width, int height) {
+void RecordingHost::showSmallImage(int boardW, int boardH) {
     smallImageShown = true;
-    calls.push_back("small show " + std::to_string(left) + "," + std::to_string(int(top)) + " " +
-                    std::to_string(width) + "x" + std::to_string(height));
+    calls.push_back("small show " + std::to_string(boardW) + "x" + std::to_string(boardH));
 }
 void RecordingHost::hideSmallImage() {
     smallImageShown = false;
     calls.push_back("small hide");
-}
-void RecordingHost::setToolbarWidth(int pixels) {
-    calls.push_back("toolbar width " + std::to_string(pixels));
 }
 void RecordingHost::setToolbarCaption(const std::string& caption) {
     calls.push_back("toolbar caption " + caption);

@@ -11,9 +11,18 @@
 
 namespace tessary::testing {
 
-// Logs every call the engine makes, in order, as short lines ("sfx 4", "drawCell 2,1").
-class RecordingHost : public GameHost {
+// Plays every role the engine asks of the edge and logs each call, in order, as short lines
+// ("sfx 4", "drawCell 2,1"). It converts to the GameHost the engine's classes take.
+class RecordingHost : public BoardView,
+                      public SoundPlayer,
+                      public ToolbarView,
+                      public WindowControls,
+                      public GameDialogs,
+                      public PuzzleFiles,
+                      public PuzzleResults {
   public:
+    operator GameHost() { return GameHost{*this, *this, *this, *this, *this, *this, *this}; }
+
     std::vector<std::string> calls;
     bool toolbarShown = false;
 
@@ -28,18 +37,15 @@ class RecordingHost : public GameHost {
     bool toolbarVisible() const override { return toolbarShown; }
     void setToolbarFinishedLayout() override;
     void showScoreWindow(const std::string& performanceText) override;
-    void enterHof(int32_t netScore, const std::string& title, int pieces,
-                  const std::string& playerName, int flag) override;
+    void enterHof(int32_t netScore, const std::string& title, int pieces) override;
 
     void showSolutionPicture() override;
     void hideSolutionPicture() override;
     void drawMark(int col, int row, MarkColor fill) override;
     bool smallImageVisible() const override { return smallImageShown; }
-    void showSmallImage(int left, float top, int width, int height) override;
+    void showSmallImage(int boardW, int boardH) override;
     void hideSmallImage() override;
-    void setToolbarWidth(int pixels) override;
     void setToolbarCaption(const std::string& caption) override;
-    double twipsPerPixelY() const override { return 15.0; }
     void showMoveBox(int left, int top, GridPos home) override;
     void moveMoveBox(int left, int top) override;
     void hideMoveBox() override;

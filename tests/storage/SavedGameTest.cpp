@@ -70,7 +70,6 @@ TEST(SavedGame, RoundTripGivesBackTheGameWithCellOfRebuilt) {
     ASSERT_TRUE(writeSavedGame(dir.path / "game.sav", saved, spareSetting(-7)));
 
     GameState current = gameInPlay(1, 2, 2, 2, 2);
-    current.board.screenW = 1280;
     current.cellOf(2, 2) = {9, 9}; // stale
     std::string text = *readDataFile(dir.path / "game.sav");
     text = withLine(text, 9, " 900  0 "); // the limits stay the program's own
@@ -84,8 +83,8 @@ TEST(SavedGame, RoundTripGivesBackTheGameWithCellOfRebuilt) {
     EXPECT_EQ(g.puzzle.puzTitle, "a, b");
     EXPECT_EQ(std::vector<int>({g.puzzle.puzType, g.puzzle.fitMode, g.puzzle.maxAcross,
                                 g.puzzle.maxDown, g.board.boardW, g.board.pieceH, g.play.swaps,
-                                g.play.assists, g.play.netScore, g.board.screenW}),
-              std::vector<int>({4, 2, 50, 40, 803, 30, 12, 1, -35, 1280}));
+                                g.play.assists, g.play.netScore}),
+              std::vector<int>({4, 2, 50, 40, 803, 30, 12, 1, -35}));
     EXPECT_EQ(load.settings.spareSetting, -7);
     EXPECT_EQ(load.settings.playerName, "Ann");
     for (int c = 0; c <= 50; ++c)
