@@ -43,7 +43,13 @@ class PostgresStore::Result {
 };
 
 PostgresStore::PostgresStore(const std::string& uri, int keep) : uri_(uri), keep_(keep) {
-    connect();
+    try {
+        connect();
+    } catch (...) {
+        // No destructor runs for a store that was never made.
+        PQfinish(connection_);
+        throw;
+    }
 }
 
 PostgresStore::~PostgresStore() {
