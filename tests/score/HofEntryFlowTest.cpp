@@ -1,5 +1,6 @@
 #include "score/HofEntryFlow.h"
 #include "score/HofFile.h"
+#include "score/HofLinks.h"
 
 #include "storage/TestFiles.h"
 
@@ -72,8 +73,8 @@ TEST_F(HofEntryFlowTest, ATopFivePlaceOpensTheSubmitAddressWithTheNameEncoded) {
     host.typedName = "Ann & Bo";
     finish(1250); // rank 2
     ASSERT_EQ(host.log.size(), 3u);
-    EXPECT_EQ(host.log[1], "link https://www.morvane.com/games/puzhof.asp?game=tess&a=1250"
-                           "&b=Ann%20%26%20Bo size=80&c=");
+    EXPECT_EQ(host.log[1], "link " + hofServer() +
+                               "/games/puzhof.asp?game=tess&a=1250&b=Ann%20%26%20Bo size=80&c=");
 }
 
 TEST_F(HofEntryFlowTest, AScoreBelowAFullListEntersNothing) {

@@ -1,6 +1,7 @@
 #include "display/BoardCanvas.h"
 #include "display/MoveBox.h"
 #include "score/HofEntry.h"
+#include "score/HofLinks.h"
 #include "shell/GameWindowFixture.h"
 #include "shell/Main.h"
 #include "shell/ToolBar.h"
@@ -131,8 +132,7 @@ TEST_F(MainWindowTest, ASinglePuzzlePlayedToTheEndWithRealClicks) {
     EXPECT_EQ(std::vector<std::string>(dialogs.log.end() - 2, dialogs.log.end()),
               (std::vector<std::string>{"NameEntry 1", "HOF"}));
     ASSERT_EQ(shell.log.size(), 1u);
-    EXPECT_EQ(shell.log[0].rfind("link https://www.morvane.com/games/puzhof.asp?game=tess&a=", 0),
-              0u);
+    EXPECT_EQ(shell.log[0].rfind("link " + hofServer() + "/games/puzhof.asp?game=tess&a=", 0), 0u);
     EXPECT_NE(fileText("tess.hof").find("\"Ann\""), std::string::npos);
     // The solved board shows the picture itself, piece for piece.
     const QImage board = main->Picture1->picture();
