@@ -1,8 +1,9 @@
 #include "audio/Music.h"
-#include "audio/FakeAudioHost.h"
-#include "audio/FakeMidiControl.h"
-#include "audio/FakeSoundService.h"
-#include "engine/RecordingHost.h"
+#include "fakes/FakeAudioHost.h"
+#include "fakes/FakeMidiControl.h"
+#include "fakes/FakeSoundService.h"
+#include "fakes/RecordingHost.h"
+#include "fakes/ScriptedRandom.h"
 #include "storage/TestFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "audio/SoundEffects.h"
-#include "audio/FakeAudioHost.h"
-#include "audio/FakeSoundService.h"
+#include "fakes/FakeAudioHost.h"
+#include "fakes/FakeSoundService.h"
 #include "storage/TestFiles.h"
 
 #include <gtest/gtest.h>

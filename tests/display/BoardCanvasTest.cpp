@@ -2,6 +2,7 @@
 #include "display/BasePicture.h"
 #include "display/BoardColors.h"
 #include "display/MoveBox.h"
+#include "fakes/TestBoards.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -26,18 +27,13 @@ QColor pieceColor(int hc, int hr) {
 class SmallBoard : public ::testing::Test {
   protected:
     SmallBoard() : canvas(state, basePic) {
-        state.board.boardAcross = 3;
-        state.board.boardDown = 2;
-        state.board.pieceW = kW;
-        state.board.pieceH = kH;
+        solvedBoard(state, 3, 2, kW, kH);
         QImage base(3 * kW + 2, 2 * kH + 2, QImage::Format_RGB32);
         base.fill(Qt::black);
         QPainter p(&base);
         for (int c = 1; c <= 3; ++c)
-            for (int r = 1; r <= 2; ++r) {
+            for (int r = 1; r <= 2; ++r)
                 p.fillRect((c - 1) * kW, (r - 1) * kH, kW, kH, pieceColor(c, r));
-                state.pieceAt(c, r) = state.cellOf(c, r) = GridPos{int16_t(c), int16_t(r)};
-            }
         p.end();
         basePic.setPicture(base);
         canvas.resetBoard(base.size());

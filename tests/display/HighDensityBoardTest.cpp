@@ -1,4 +1,5 @@
 #include "TestPictures.h"
+#include "fakes/TestBoards.h"
 
 #include "display/BasePicture.h"
 #include "display/BoardCanvas.h"
@@ -29,10 +30,7 @@ QColor cornerColor(int hc, int hr) {
 class HighDensityBoard : public ::testing::Test {
   protected:
     HighDensityBoard() : canvas(state, basePic) {
-        state.board.boardAcross = 3;
-        state.board.boardDown = 2;
-        state.board.pieceW = kW;
-        state.board.pieceH = kH;
+        solvedBoard(state, 3, 2, kW, kH);
         QImage base(3 * kW * kRatio, 2 * kH * kRatio, QImage::Format_RGB32);
         QPainter p(&base);
         for (int c = 1; c <= 3; ++c)
@@ -40,7 +38,6 @@ class HighDensityBoard : public ::testing::Test {
                 const QPoint corner((c - 1) * kW * kRatio, (r - 1) * kH * kRatio);
                 p.fillRect(QRect(corner, QSize(kW, kH) * kRatio), pieceColor(c, r));
                 p.fillRect(QRect(corner, QSize(1, 1)), cornerColor(c, r));
-                state.pieceAt(c, r) = state.cellOf(c, r) = GridPos{int16_t(c), int16_t(r)};
             }
         p.end();
         base.setDevicePixelRatio(kRatio);

@@ -1,6 +1,7 @@
 #include "engine/Board.h"
-#include "engine/RecordingHost.h"
-#include "engine/TestBoards.h"
+#include "fakes/RecordingHost.h"
+#include "fakes/ScriptedRandom.h"
+#include "fakes/TestBoards.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "engine/Play.h"
-#include "engine/RecordingHost.h"
-#include "engine/TestBoards.h"
+#include "fakes/RecordingHost.h"
+#include "fakes/TestBoards.h"
 
 #include <gtest/gtest.h>
 

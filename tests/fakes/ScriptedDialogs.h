@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Beep.h"
+#include "fakes/FakeBeep.h"
+#include "fakes/FakeShell.h"
 #include "platform/FileChooser.h"
-#include "platform/Shell.h"
 #include "shell/MainDialogs.h"
 
 #include <deque>
@@ -70,27 +70,6 @@ class ScriptedDialogs : public MainDialogs {
         if (onOpen)
             onOpen();
     }
-};
-
-class FakeShell : public Shell {
-  public:
-    std::vector<std::string> log;
-    bool programsStart = true;
-    void openLink(const std::string& address) override { log.push_back("link " + address); }
-    bool openDocument(const std::string& path) override {
-        log.push_back("document " + path);
-        return true;
-    }
-    bool startProgram(const std::string& program, const std::vector<std::string>&) override {
-        log.push_back("program " + program);
-        return programsStart;
-    }
-};
-
-class FakeBeep : public Beep {
-  public:
-    std::vector<Kind> beeps;
-    void beep(Kind kind) override { beeps.push_back(kind); }
 };
 
 } // namespace tessary::testing

@@ -1,4 +1,5 @@
 #include "regressions/ReaderChecks.h"
+#include "fakes/TestBoards.h"
 
 #include "display/BmpHeaderCheck.h"
 #include "display/JpegEndCheck.h"
@@ -27,12 +28,8 @@ GameState gameInProgress() {
     g.puzzle.imgDown = 2;
     g.puzzle.fitMode = 1;
     g.puzzle.puzTitle = "in progress";
-    g.board.boardAcross = 2;
-    g.board.boardDown = 2;
+    testing::solvedBoard(g, 2, 2);
     g.play.swaps = 3;
-    for (int16_t c = 1; c <= 2; ++c)
-        for (int16_t r = 1; r <= 2; ++r)
-            g.pieceAt(c, r) = g.cellOf(c, r) = GridPos{c, r};
     return g;
 }
 

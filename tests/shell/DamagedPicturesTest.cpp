@@ -2,7 +2,7 @@
 
 #include "DamagedPictures.h"
 #include "display/BoardCanvas.h"
-#include "engine/TestBoards.h"
+#include "fakes/TestBoards.h"
 
 #include <QAction>
 #include <QTest>

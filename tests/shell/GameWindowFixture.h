@@ -1,8 +1,8 @@
 #pragma once
 
-#include "audio/FakeMidiControl.h"
-#include "audio/FakeSoundService.h"
 #include "engine/RandomSource.h"
+#include "fakes/FakeMidiControl.h"
+#include "fakes/FakeSoundService.h"
 #include "fakes/ScriptedDialogs.h"
 #include "fakes/ScriptedFileChooser.h"
 #include "shell/Main.h"

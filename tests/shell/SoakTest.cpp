@@ -2,7 +2,7 @@
 
 #include "display/BasePicture.h"
 #include "display/BoardCanvas.h"
-#include "engine/TestBoards.h"
+#include "fakes/TestBoards.h"
 #include "shell/ToolBar.h"
 
 #include <QAction>

@@ -1,4 +1,5 @@
 #include "storage/AtomicFile.h"
+#include "fakes/TestBoards.h"
 #include "score/HofFile.h"
 #include "storage/DataFile.h"
 #include "storage/SavedGame.h"
@@ -93,11 +94,7 @@ TEST(AtomicFile, ADiskFullAtAnyPointLeavesTheSavedGameSettingsAndHallOfFameWhole
     game.puzzle.imgAcross = 50;
     game.puzzle.imgDown = 40;
     game.puzzle.fitMode = 1;
-    game.board.boardAcross = 50;
-    game.board.boardDown = 40;
-    for (int16_t c = 1; c <= 50; ++c)
-        for (int16_t r = 1; r <= 40; ++r)
-            game.pieceAt(c, r) = game.cellOf(c, r) = GridPos{c, r};
+    testing::solvedBoard(game, 50, 40);
     Settings settings;
     settings.playerName = std::string(300, 'n');
     settings.aboutLine1 = settings.aboutLine2 = settings.jukeFile = std::string(300, 'a');

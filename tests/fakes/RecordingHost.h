@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/GameHost.h"
-#include "engine/RandomSource.h"
 
 #include <deque>
 #include <functional>
@@ -76,17 +75,6 @@ class RecordingHost : public BoardView,
     void clear() { calls.clear(); }
 
     std::string lastScoreText;
-};
-
-// Hands out the given values in turn, then repeats the last.
-class ScriptedRandom : public RandomSource {
-  public:
-    explicit ScriptedRandom(std::deque<double> values) : values_(std::move(values)) {}
-    double next() override;
-
-  private:
-    std::deque<double> values_;
-    double last_ = 0.0;
 };
 
 } // namespace tessary::testing

@@ -10,6 +10,17 @@
 
 namespace tessary::testing {
 
+// A board of across x down cells with every piece at home; the game is not in play.
+inline void solvedBoard(GameState& s, int across, int down, int pieceW = 10, int pieceH = 10) {
+    s.board.boardAcross = static_cast<int16_t>(across);
+    s.board.boardDown = static_cast<int16_t>(down);
+    s.board.pieceW = static_cast<int16_t>(pieceW);
+    s.board.pieceH = static_cast<int16_t>(pieceH);
+    for (int c = 1; c <= across; ++c)
+        for (int r = 1; r <= down; ++r)
+            s.pieceAt(c, r) = s.cellOf(c, r) = GridPos{int16_t(c), int16_t(r)};
+}
+
 // Lays out a board from rows of home cells written "c,r" (e.g. {{"2,1", "1,1"}}: the top row
 // holds piece (2,1) then piece (1,1)), fills cellOf to match, and starts play.
 inline void arrangeBoard(GameState& s, const std::vector<std::vector<std::string>>& rows,

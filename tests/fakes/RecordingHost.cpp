@@ -1,4 +1,4 @@
-#include "engine/RecordingHost.h"
+#include "fakes/RecordingHost.h"
 
 namespace tessary::testing {
 
@@ -129,14 +129,6 @@ std::vector<std::string> RecordingHost::only(std::initializer_list<std::string> 
                 break;
             }
     return kept;
-}
-
-double ScriptedRandom::next() {
-    if (!values_.empty()) {
-        last_ = values_.front();
-        values_.pop_front();
-    }
-    return last_;
 }
 
 } // namespace tessary::testing

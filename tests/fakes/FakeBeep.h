@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/Beep.h"
+
+#include <vector>
+
+namespace tessary::testing {
+
+// Keeps every beep asked for, in order.
+class FakeBeep : public Beep {
+  public:
+    std::vector<Kind> beeps;
+    void beep(Kind kind) override { beeps.push_back(kind); }
+};
+
+} // namespace tessary::testing
