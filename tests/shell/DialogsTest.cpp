@@ -184,6 +184,16 @@ TEST_F(ViewerTest, AFileThatIsNotAPictureIsRefusedAndEmptiesTheChoice) {
     EXPECT_TRUE(puzzle.chosenFile.empty());
     EXPECT_TRUE(puzzle.chosenTitle.empty());
     EXPECT_TRUE(viewer.Picture1->pixmap().isNull());
+
+    // Cut inside its data but closed with an end marker: only decoding it tells.
+    const QByteArray jpeg = TestPictures::jpegBytes(TestPictures::stripes(640, 480, {Qt::red}));
+    TestPictures pics;
+    const QString cut = pics.write("cut.jpg", jpeg.left(jpeg.size() * 2 / 3) + "\xFF\xD9");
+    chooser.answers = {cut.toStdString()};
+    viewer.Command1->click();
+    ASSERT_EQ(refusals.size(), 2u);
+    EXPECT_NE(refusals[1].find("damaged"), std::string::npos) << refusals[1];
+    EXPECT_TRUE(puzzle.chosenFile.empty());
 }
 
 // The preview is sized from the picture's upright size, as the board sizes it: a BMP stored
