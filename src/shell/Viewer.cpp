@@ -82,8 +82,8 @@ void Viewer::Command1_Click() {
     if (name.empty())
         return;
 
-    // Judged now, with the board's own checks and at the size the board will see, so that a
-    // picture taken here is one the board takes.
+    // Judged now, with the board's own checks and decoder, so that a picture taken here is
+    // one the board takes; the preview is sized from the same upright size the board uses.
     const QString path = QString::fromStdString(name);
     PictureProblem problem = PictureProblem::None;
     const std::optional<PictureInfo> info = probePicture(path, &problem);
