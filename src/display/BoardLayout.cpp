@@ -66,6 +66,9 @@ std::variant<BoardLayout, LayoutProblem> layoutBoard(const LayoutInput& in) {
     out.boardDown = out.imgDown * down;
     double w = w1 * across;
     double h = h1 * down;
+    // The board only ever shrinks: a picture with fewer pixels than pieces fits no screen.
+    if (w < out.boardAcross || h < out.boardDown)
+        return LayoutProblem::PictureTooSmall;
 
     // Shrink to the room, keeping proportions: first in width, then in height.
     const int maxW = in.room.screenW - in.room.frameW;

@@ -63,9 +63,10 @@ struct BoardLayout {
 };
 
 enum class LayoutProblem {
-    BadPuzzle, // a type outside 1..4, or no pieces
-    BadImage,  // image 1 has no size
-    NoRoom,    // the screen cannot give every piece at least one pixel
+    BadPuzzle,       // a type outside 1..4, or no pieces
+    BadImage,        // image 1 has no size
+    NoRoom,          // the screen cannot give every piece at least one pixel
+    PictureTooSmall, // image 1 has fewer pixels across or down than the board has pieces
 };
 
 // The most pieces one image may have across and down, so that the board of `puzType` never

@@ -85,10 +85,14 @@ std::variant<PreparedBoard, LoadFailure> prepareBoard(const LayoutRequest& reque
     in.firstImageH = first->upright.height();
     in.room = request.room;
     const auto laid = layoutBoard(in);
-    if (const auto* problem = std::get_if<LayoutProblem>(&laid))
+    if (const auto* problem = std::get_if<LayoutProblem>(&laid)) {
+        if (*problem == LayoutProblem::PictureTooSmall)
+            return LoadFailure{LoadFailure::Reason::PictureTooSmall, request.files[0],
+                               request.imgAcross, request.imgDown};
         return LoadFailure{*problem == LayoutProblem::NoRoom ? LoadFailure::Reason::NoRoom
                                                              : LoadFailure::Reason::BadPuzzle,
                            {}};
+    }
 
     PreparedBoard board;
     board.layout = std::get<BoardLayout>(laid);
@@ -142,6 +146,11 @@ QString loadFailureMessage(const LoadFailure& failure) {
         return QStringLiteral("The screen has no room for a board of this many pieces.");
     case LoadFailure::Reason::BadPuzzle:
         return QStringLiteral("The puzzle's type or size is not valid.");
+    case LoadFailure::Reason::PictureTooSmall:
+        return QStringLiteral("%1 is too small a picture for %2 x %3 pieces.")
+            .arg(QDir::toNativeSeparators(QString::fromStdString(failure.file)))
+            .arg(failure.across)
+            .arg(failure.down);
     case LoadFailure::Reason::Unreadable:
         break;
     }

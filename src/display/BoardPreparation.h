@@ -42,9 +42,11 @@ struct PreparedBoard {
 
 // Why a board could not be prepared; `file` names the picture at fault, if one is.
 struct LoadFailure {
-    enum class Reason { Unreadable, NoRoom, BadPuzzle };
+    enum class Reason { Unreadable, NoRoom, BadPuzzle, PictureTooSmall };
     Reason reason = Reason::Unreadable;
     std::string file;
+    int across = 0; // the pieces asked for in one image, for a picture too small
+    int down = 0;
 };
 
 // Loads, checks and composes every picture of the puzzle (in parallel) without touching the

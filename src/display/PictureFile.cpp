@@ -4,7 +4,9 @@
 #include "display/JpegEndCheck.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QRect>
 
@@ -83,10 +85,18 @@ JpegDamageWatch::~JpegDamageWatch() {
     }
 }
 
-std::optional<PictureInfo> probePicture(const QString& path) {
+std::optional<PictureInfo> probePicture(const QString& path, PictureProblem* problem) {
+    PictureProblem ignored = PictureProblem::None;
+    PictureProblem& why = problem != nullptr ? *problem : ignored;
+    why = PictureProblem::None;
+    auto refuse = [&why](PictureProblem reason) {
+        why = reason;
+        return std::nullopt;
+    };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return refuse(QFileInfo::exists(path) ? PictureProblem::NotAPicture
+                                              : PictureProblem::Missing);
     const QByteArray format = QImageReader::imageFormat(&file);
     PictureInfo info;
     QBuffer buffer;
@@ -95,32 +105,55 @@ std::optional<PictureInfo> probePicture(const QString& path) {
         // The whole file is kept for the decoder: read from memory, libjpeg stays on its fast
         // path for the whole picture (through a file it gets 4 KB at a time).
         if (file.size() > kMostJpegBytes)
-            return std::nullopt;
+            return refuse(PictureProblem::TooLarge);
         info.jpegData = file.readAll();
         if (info.jpegData.size() != file.size() ||
             !jpegReachesEnd(reinterpret_cast<const unsigned char*>(info.jpegData.constData()),
                             static_cast<std::size_t>(info.jpegData.size())))
-            return std::nullopt;
+            return refuse(PictureProblem::Damaged);
         buffer.setData(info.jpegData);
         buffer.open(QIODevice::ReadOnly);
         reader.setDevice(&buffer);
     } else if (format == "bmp") {
         if (!bmpComplete(path))
-            return std::nullopt;
+            return refuse(PictureProblem::Damaged);
         reader.setDevice(&file);
     } else {
-        return std::nullopt;
+        return refuse(PictureProblem::NotAPicture);
     }
     configure(reader);
     QSize raw = reader.size();
     // Qt reports a BMP stored top-down with the negative height of its header.
     raw.setHeight(int(std::abs(qint64(raw.height()))));
-    if (!raw.isValid() || raw.width() <= 0 || raw.height() <= 0 ||
-        qint64(raw.width()) * raw.height() > kMostPicturePixels)
-        return std::nullopt;
+    if (!raw.isValid() || raw.width() <= 0 || raw.height() <= 0)
+        return refuse(PictureProblem::Damaged);
+    if (qint64(raw.width()) * raw.height() > kMostPicturePixels)
+        return refuse(PictureProblem::TooLarge);
     info.transformation = reader.transformation();
     info.upright = sideways(info.transformation) ? raw.transposed() : raw;
     return info;
+}
+
+QString pictureRefusal(const QString& path, PictureProblem problem) {
+    QString why;
+    switch (problem) {
+    case PictureProblem::Missing:
+        why = QStringLiteral("the file is not there");
+        break;
+    case PictureProblem::NotAPicture:
+        why = QStringLiteral("it is not a BMP or JPEG picture");
+        break;
+    case PictureProblem::TooLarge:
+        why =
+            QStringLiteral("it has more than %1 million pixels").arg(kMostPicturePixels / 1000000);
+        break;
+    case PictureProblem::Damaged:
+    case PictureProblem::None:
+        why = QStringLiteral("it is damaged or cut short");
+        break;
+    }
+    return QStringLiteral("%1 could not be read as a picture: %2.")
+        .arg(QDir::toNativeSeparators(path), why);
 }
 
 QImage decodePicture(const QString& path, const PictureInfo& info, QSize block, bool cropped) {

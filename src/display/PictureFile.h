@@ -22,10 +22,18 @@ constexpr qint64 kMostPicturePixels = 100'000'000;
 // The largest JPEG file read (a 100-megapixel photo is far smaller).
 constexpr qint64 kMostJpegBytes = 512LL * 1024 * 1024;
 
+// Why a file was not taken as a picture.
+enum class PictureProblem { None, Missing, NotAPicture, Damaged, TooLarge };
+
 // Reads and checks the headers of a BMP or JPEG file: the format from the content, a positive
 // size within kMostPicturePixels, and for a BMP the declared pixel data against the file's
-// length, for a JPEG the data running on to its end marker. Nothing else is accepted.
-std::optional<PictureInfo> probePicture(const QString& path);
+// length, for a JPEG the data running on to its end marker. Nothing else is accepted; the
+// reason is left in `problem` when one is given. The size it gives is the one picture size
+// used everywhere, by the board and the image chooser alike.
+std::optional<PictureInfo> probePicture(const QString& path, PictureProblem* problem = nullptr);
+
+// What the player is told about a file that is not taken: its name and the reason.
+QString pictureRefusal(const QString& path, PictureProblem problem);
 
 // Decodes the picture directly at `block` size (a JPEG at a reduced scale when it is much
 // larger), shown upright: the whole picture squeezed into the block, or with `cropped` the

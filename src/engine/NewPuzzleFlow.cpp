@@ -71,9 +71,10 @@ void NewPuzzleFlow::chooseImages() {
     PuzzleDescription& p = s_.puzzle;
     const int images = p.puzType;
     for (int i = 1; i <= images && i < int(p.puzFile.size()); ++i) {
-        if (images > 1)
-            p.chooserCaption =
-                "Select puzzle " + std::to_string(i) + " of " + std::to_string(images);
+        // With one picture the chooser keeps its own caption, "Start New Puzzle".
+        p.chooserCaption =
+            images > 1 ? "Select puzzle " + std::to_string(i) + " of " + std::to_string(images)
+                       : std::string();
         host_.dialogs.showImageChooser();
         p.puzPath = p.chosenFile;
         if (p.chosenFile.size() >= 4)

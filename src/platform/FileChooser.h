@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -22,15 +23,19 @@ class FileChooser {
     std::string FileName; // initial name; after OK the chosen full path
     std::string Filter;   // "description|pattern|description|pattern"
     int Flags = 0;        // kPathMustExist, kFileMustExist; 0 never asks before overwriting
-    std::string InitDir;  // folder to start in when FileName names none
+    std::string InitDir;  // folder to start in when FileName names none; the last choice's
     std::vector<std::string> AlsoAccept; // more patterns shown under the filter's first entry
 
     // Shows the chooser. Returns false only for a cancel with CancelError set; a cancel
     // without it returns true and leaves FileName as it was.
+    // After OK the next showing starts in the chosen file's folder.
     bool show(Mode mode) {
         const std::string before = FileName;
-        if (choose(mode))
+        if (choose(mode)) {
+            if (!FileName.empty())
+                InitDir = std::filesystem::path(FileName).parent_path().string();
             return true;
+        }
         FileName = before;
         return !CancelError;
     }

@@ -176,6 +176,8 @@ class Main : public QMainWindow,
   private:
     void buildMenus();
     void openGame();
+    // prepareLayout without the message: the reason when no board can be made.
+    std::optional<LoadFailure> prepareLayoutQuietly();
     ScreenRoom screenRoom() const;
     void fitWindowToBoard();
     void showCritical(const QString& text);

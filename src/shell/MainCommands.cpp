@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace tessary {
@@ -36,6 +37,14 @@ void Main::Form_Load() {
     Timer1->stop();
     toolBar_->startupLayout(QGuiApplication::primaryScreen()->geometry());
     setWindowTitle(QStringLiteral("Tessary"));
+    // Games are saved and opened first in the player's documents folder (the home folder on a
+    // desktop without one), then wherever the last game went.
+    if (services_.CMD1.InitDir.empty()) {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        services_.CMD1.InitDir =
+            (QDir(documents).exists() ? documents : QDir::homePath()).toStdString();
+    }
     Picture1->move(0, 0);
     setWindowState(Qt::WindowNoState);
     music_.pickRandomMidi();
@@ -108,11 +117,25 @@ void Main::openGame() {
     }
 
     // The pictures must load too; until they do, the game in play stays as it was.
+    const int16_t fileAcross = load.game.board.boardAcross;
+    const int16_t fileDown = load.game.board.boardDown;
     GameState current = std::move(state_.game);
     state_.game = std::move(load.game);
-    if (!prepareLayout()) {
+    const std::optional<LoadFailure> failure = prepareLayoutQuietly();
+    // A first picture that has changed shape since the save lays out another board than the
+    // file's, with cells no piece would fill: the file no longer describes its own game.
+    const bool sameBoard = !failure && prepared_->layout.boardAcross == fileAcross &&
+                           prepared_->layout.boardDown == fileDown;
+    if (!sameBoard) {
+        prepared_.reset();
         state_.game = std::move(current);
-        showCritical(QStringLiteral("File name specified in .SAV file is not found"));
+        if (!failure)
+            showCritical(QString::fromStdString(path) +
+                         QStringLiteral(" is not a saved Tessary game"));
+        else if (failure->reason == LoadFailure::Reason::Unreadable)
+            showCritical(QStringLiteral("File name specified in .SAV file is not found"));
+        else
+            showCritical(loadFailureMessage(*failure));
         return;
     }
     state_.settings.spareSetting = load.settings.spareSetting;

@@ -170,17 +170,22 @@ ScreenRoom Main::screenRoom() const {
 }
 
 bool Main::prepareLayout() {
+    const std::optional<LoadFailure> failure = prepareLayoutQuietly();
+    if (failure)
+        showCritical(loadFailureMessage(*failure));
+    return !failure;
+}
+
+std::optional<LoadFailure> Main::prepareLayoutQuietly() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QSize small(toolBar_->toolImgW, toolBar_->toolImgH);
     auto result = prepareBoard(
         LayoutRequest::fromState(state_.game, screenRoom(), small, devicePixelRatioF()));
     setDefaultPointer();
-    if (auto* failure = std::get_if<LoadFailure>(&result)) {
-        showCritical(loadFailureMessage(*failure));
-        return false;
-    }
+    if (auto* failure = std::get_if<LoadFailure>(&result))
+        return *failure;
     prepared_ = std::move(std::get<PreparedBoard>(result));
-    return true;
+    return std::nullopt;
 }
 
 void Main::fitWindowToBoard() {

@@ -23,7 +23,12 @@ void QtMainDialogs::showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
 }
 
 void QtMainDialogs::showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) {
-    Viewer viewer(puzzle, chooser, parent);
+    Viewer viewer(
+        puzzle, chooser,
+        [this](QWidget* over, const QString& text) {
+            showMessage(over, text, QStringLiteral("Tessary"), Icon::Critical);
+        },
+        parent);
     viewer.exec();
 }
 

@@ -1,7 +1,9 @@
 #include "shell/ToolBar.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
@@ -68,7 +70,7 @@ ToolBar::ToolBar(const QString& iconFolder)
     Image1->setGeometry(48, 0, 161, 121);
     Image1->setScaledContents(true);
     Image1->hide();
-    resize(kNarrowWidth, kTallHeight);
+    fitToOuterSize();
 }
 
 void ToolBar::moveButton10Beside(int index) {
@@ -79,7 +81,8 @@ void ToolBar::startupLayout(const QRect& screen) {
     move(screen.left() + static_cast<int>(std::lround(screen.width() * 0.85)),
          screen.top() + static_cast<int>(std::lround(screen.height() * 0.75)));
     moveButton10Beside(2);
-    resize(width(), kShortHeight);
+    outer_.setHeight(kShortHeight);
+    fitToOuterSize();
     Image1->move(Btn(2)->x() + Btn(2)->width(), Image1->y());
     toolImgW = Image1->width();
     toolImgH = Image1->height();
@@ -103,7 +106,7 @@ void ToolBar::gameLayout(const QImage& basePicture) {
     for (int i = 2; i <= 9; ++i)
         Btn(i)->show();
     moveButton10Beside(9);
-    resize(width(), kTallHeight);
+    setOuterSize(outer_.width(), kTallHeight);
     Image1->resize(toolImgW, toolImgH);
     show();
 }
@@ -113,12 +116,53 @@ void ToolBar::finishedLayout() {
     for (int i = 2; i <= 9; ++i)
         Btn(i)->hide();
     moveButton10Beside(2);
-    resize(width(), kShortHeight);
+    setOuterSize(outer_.width(), kShortHeight);
     show();
 }
 
 void ToolBar::setWidthPixels(int width) {
-    resize(std::max(width, 1), height());
+    setOuterSize(width, outer_.height());
+}
+
+void ToolBar::setOuterSize(int width, int height) {
+    outer_ = QSize(std::max(width, 1), std::max(height, 1));
+    fitToOuterSize();
+    keepOnScreen();
+}
+
+// The window's own area is the outer size less the frame the window manager draws. Without a
+// caption from one (a bare X server) the caption of the design is taken off all the same, so
+// the buttons always reach the bottom of the window.
+void ToolBar::fitToOuterSize() {
+    const QSize frame = frameGeometry().size() - size();
+    const QSize inside(std::max(outer_.width() - frame.width(), 1),
+                       std::max(outer_.height() - std::max(frame.height(), kCaptionHeight), 1));
+    if (size() != inside)
+        resize(inside);
+}
+
+// Nobody else may move a toolbar that has run off the screen: with no window manager, or one
+// that leaves tool windows where they are put, the game moves it back itself.
+void ToolBar::keepOnScreen() {
+    const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (shown == nullptr)
+        return;
+    const QRect area = shown->availableGeometry();
+    const QSize extent = frameGeometry().size().expandedTo(outer_);
+    QPoint place = pos(); // the frame's top-left corner
+    place.setX(std::max(area.left(), std::min(place.x(), area.right() + 1 - extent.width())));
+    place.setY(std::max(area.top(), std::min(place.y(), area.bottom() + 1 - extent.height())));
+    if (place != pos())
+        move(place);
+}
+
+// Once the window manager has framed the window its frame is known, and the area inside is
+// fitted again to keep the outer size.
+bool ToolBar::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::Show || event->type() == QEvent::Move)
+        fitToOuterSize();
+    return handled;
 }
 
 void ToolBar::showSmallImage(int left, float top, int width, int height) {

@@ -20,8 +20,11 @@ class ToolBar : public QWidget {
     static constexpr int kButtonSize = 26;
     static constexpr int kPitch = 24;
     static constexpr int kNarrowWidth = 51;
+    // The window's outer sizes, frame and caption included.
     static constexpr int kShortHeight = 45;
     static constexpr int kTallHeight = 142;
+    // The caption the sizes were made for: 142 less the 121 of the small picture.
+    static constexpr int kCaptionHeight = 21;
 
     explicit ToolBar(const QString& iconFolder);
 
@@ -43,6 +46,7 @@ class ToolBar : public QWidget {
     int toolImgW = 0, toolImgH = 0, toolImgLeft = 0;
     float toolImgTop = 0;
 
+    // The outer width; a toolbar widened past the screen's edge moves back onto it.
     void setWidthPixels(int width);
     void showSmallImage(int left, float top, int width, int height);
     void hideSmallImage();
@@ -53,11 +57,17 @@ class ToolBar : public QWidget {
     void gotFocus();               // Form_GotFocus
 
   protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
   private:
     void hideSmallImageForLayout();
     void moveButton10Beside(int index);
+    void setOuterSize(int width, int height);
+    void fitToOuterSize();
+    void keepOnScreen();
+
+    QSize outer_{kNarrowWidth, kTallHeight};
 
     std::array<QToolButton*, kButtons> buttons_{};
     QImage smallPicture_;

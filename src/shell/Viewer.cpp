@@ -1,15 +1,16 @@
 #include "shell/Viewer.h"
 
+#include "display/PictureFile.h"
 #include "platform/FileChooser.h"
 #include "shell/CenterForm.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include <cmath>
+#include <optional>
 
 namespace tessary {
 
@@ -30,8 +31,9 @@ QSize Viewer::previewSize(int width, int height) {
     return {kPreviewW, roundEven(double(height) * kPreviewW / width)};
 }
 
-Viewer::Viewer(PuzzleDescription& puzzle, FileChooser& chooser, QWidget* parent)
-    : QDialog(parent), puzzle_(puzzle), chooser_(chooser) {
+Viewer::Viewer(PuzzleDescription& puzzle, FileChooser& chooser, RefusalMessage refuse,
+               QWidget* parent)
+    : QDialog(parent), puzzle_(puzzle), chooser_(chooser), refuse_(std::move(refuse)) {
     setWindowTitle(puzzle_.chooserCaption.empty() ? QStringLiteral("Start New Puzzle")
                                                   : QString::fromStdString(puzzle_.chooserCaption));
     setAutoFillBackground(true);
@@ -59,6 +61,10 @@ Viewer::Viewer(PuzzleDescription& puzzle, FileChooser& chooser, QWidget* parent)
 
     centerForm(*this);
     chooser_.FileName.clear(); // each showing starts with an empty file name
+    // ... and with nothing chosen: "OK" without a picture gives up the new puzzle as "Cancel"
+    // does, and never hands on the picture of an earlier puzzle or of picture 1.
+    puzzle_.chosenFile.clear();
+    puzzle_.chosenTitle.clear();
     Command1_Click();
 }
 
@@ -76,20 +82,38 @@ void Viewer::Command1_Click() {
     if (name.empty())
         return;
 
-    QImageReader reader(QString::fromStdString(name));
-    reader.setAutoTransform(true);
-    const QSize natural = reader.size();
-    const QSize preview = previewSize(natural.width(), natural.height());
-    if (!preview.isValid())
+    // Judged now, with the board's own checks and decoder, so that a picture taken here is
+    // one the board takes; the preview is sized from the same upright size the board uses.
+    const QString path = QString::fromStdString(name);
+    PictureProblem problem = PictureProblem::None;
+    const std::optional<PictureInfo> info = probePicture(path, &problem);
+    QSize preview;
+    QImage image;
+    if (info) {
+        preview = previewSize(info->upright.width(), info->upright.height());
+        const JpegDamageWatch watch;
+        image = decodePicture(path, *info, preview, false);
+        if (image.isNull())
+            problem = PictureProblem::Damaged;
+    }
+    if (image.isNull()) {
+        refusePicture(path, problem);
         return;
-    reader.setScaledSize(preview);
-    const QImage image = reader.read();
-    if (image.isNull())
-        return;
+    }
     Picture1->setPixmap(QPixmap::fromImage(image));
     Picture1->resize(preview);
     puzzle_.chosenFile = name;
     puzzle_.chosenTitle = QFileInfo(QString::fromStdString(name)).fileName().toStdString();
+}
+
+void Viewer::refusePicture(const QString& path, PictureProblem problem) {
+    puzzle_.chosenFile.clear();
+    puzzle_.chosenTitle.clear();
+    chooser_.FileName.clear(); // a cancelled choice next does not bring the refused file back
+    Picture1->clear();
+    if (refuse_)
+        refuse_(isVisible() ? static_cast<QWidget*>(this) : parentWidget(),
+                pictureRefusal(path, problem));
 }
 
 void Viewer::StartBtn_Click() {

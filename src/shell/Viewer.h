@@ -1,9 +1,12 @@
 #pragma once
 
+#include "display/PictureFile.h"
 #include "engine/GameState.h"
 
 #include <QDialog>
 #include <QSize>
+
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -18,13 +21,18 @@ class Viewer : public QDialog {
     Q_OBJECT
 
   public:
-    Viewer(PuzzleDescription& puzzle, FileChooser& chooser, QWidget* parent = nullptr);
+    // Shows the player why a picture was refused, over the given window.
+    using RefusalMessage = std::function<void(QWidget* over, const QString& text)>;
+
+    Viewer(PuzzleDescription& puzzle, FileChooser& chooser, RefusalMessage refuse,
+           QWidget* parent = nullptr);
 
     // Preview size of a W x H picture: a tall one 240 high, otherwise 320 wide.
     static QSize previewSize(int width, int height);
 
-    // Lets the player pick a picture and previews it; a cancel or an unreadable file changes
-    // nothing. Runs once before the window is first shown.
+    // Lets the player pick a picture and previews it; a file that is not a picture the board
+    // takes is refused with a message and empties the choice. Runs once before the window is
+    // first shown.
     void Command1_Click();
     void StartBtn_Click();
     void CancelBtn_Click();
@@ -40,8 +48,12 @@ class Viewer : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // Empties the choice and the preview and tells the player why the file was not taken.
+    void refusePicture(const QString& path, PictureProblem problem);
+
     PuzzleDescription& puzzle_;
     FileChooser& chooser_;
+    RefusalMessage refuse_;
 };
 
 } // namespace tessary

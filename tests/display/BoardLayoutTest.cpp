@@ -158,9 +158,13 @@ TEST(BoardLayout, RefusesWhatCannotBeABoard) {
     EXPECT_EQ(problem({5, 4, 4, 100, 100, kSmallScreen}), LayoutProblem::BadPuzzle);
     EXPECT_EQ(problem({kSingle, 0, 4, 100, 100, kSmallScreen}), LayoutProblem::BadPuzzle);
     EXPECT_EQ(problem({kSingle, 4, 4, 0, 100, kSmallScreen}), LayoutProblem::BadImage);
-    // A very thin picture leaves less than a pixel per row.
-    EXPECT_EQ(problem({kSingle, 50, 40, 100000, 30, kSmallScreen}), LayoutProblem::NoRoom);
-    EXPECT_EQ(problem({kTriple, 4, 4, 1, 2000000000, kSmallScreen}), LayoutProblem::NoRoom);
+    // A very thin picture, fitted to the screen, leaves less than a pixel per row.
+    EXPECT_EQ(problem({kSingle, 50, 40, 100000, 60, kSmallScreen}), LayoutProblem::NoRoom);
+    EXPECT_EQ(problem({kTriple, 4, 4, 16, 2000000000, kSmallScreen}), LayoutProblem::NoRoom);
+    // Fewer pixels than pieces: no screen makes room for that.
+    EXPECT_EQ(problem({kSingle, 50, 40, 30, 30, kSmallScreen}), LayoutProblem::PictureTooSmall);
+    EXPECT_EQ(problem({kTriple, 4, 4, 1, 2000000000, kSmallScreen}),
+              LayoutProblem::PictureTooSmall);
     EXPECT_EQ(problem({kSingle, 4, 4, 1000, 1000, ScreenRoom{30, 30, 8, 46}}),
               LayoutProblem::NoRoom);
 }

@@ -222,13 +222,27 @@ TEST(BoardPreparation, ApplyPutsTheBoardInPlay) {
 
 TEST(BoardPreparation, NoRoomAndBadTypesAreReportedWithoutAFile) {
     TestPictures pics;
-    const QString thin = pics.bmp("thin.bmp", TestPictures::stripes(3000, 2, {Qt::red}));
+    const QString thin = pics.bmp("thin.bmp", TestPictures::stripes(30000, 8, {Qt::red}));
     const auto noRoom = prepareBoard(request(kSingle, {thin}));
     ASSERT_TRUE(std::holds_alternative<LoadFailure>(noRoom));
     EXPECT_EQ(std::get<LoadFailure>(noRoom).reason, LoadFailure::Reason::NoRoom);
     const auto badType = prepareBoard(request(7, {thin}));
     ASSERT_TRUE(std::holds_alternative<LoadFailure>(badType));
     EXPECT_EQ(std::get<LoadFailure>(badType).reason, LoadFailure::Reason::BadPuzzle);
+}
+
+// A picture with fewer pixels than pieces is too small, whatever the screen: the message says
+// so, naming the picture and the pieces asked for.
+TEST(BoardPreparation, APictureWithFewerPixelsThanPiecesIsTooSmall) {
+    TestPictures pics;
+    const QString tiny = pics.bmp("tiny.bmp", TestPictures::stripes(30, 30, {Qt::red}));
+    LayoutRequest r = request(kSingle, {tiny});
+    r.imgAcross = 50;
+    r.imgDown = 40;
+    const auto result = prepareBoard(r);
+    ASSERT_TRUE(std::holds_alternative<LoadFailure>(result));
+    EXPECT_EQ(loadFailureMessage(std::get<LoadFailure>(result)).toStdString(),
+              (tiny + " is too small a picture for 50 x 40 pieces.").toStdString());
 }
 
 } // namespace

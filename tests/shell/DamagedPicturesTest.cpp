@@ -3,8 +3,11 @@
 #include "DamagedPictures.h"
 #include "display/BoardCanvas.h"
 #include "fakes/TestBoards.h"
+#include "shell/Viewer.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -136,6 +139,40 @@ TEST_F(DamagedPicturesTest, ADamagedSecondOrFourthPictureIsTheOneNamed) {
     startPuzzle(kTwoByTwo, 2, 2, {good, good, good, huge});
     EXPECT_EQ(dialogs.log.back(), refusal(huge));
     expectUntouched(before);
+}
+
+// The image chooser judges each file of the set when it is chosen, with the board's own
+// checks: a refused one is named with the reason and empties the choice, even after a good
+// picture was previewed; a sound one is previewed and chosen.
+TEST(DamagedPicturesInTheChooser, EachIsJudgedWhenChosenAsTheBoardJudgesIt) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto set = writeDamagedPictures(dir.path());
+    const std::string good = dir.filePath("harbour view.jpg").toStdString();
+    for (const DamagedPicture& p : set) {
+        const std::string path = dir.filePath(p.name).toStdString();
+        SCOPED_TRACE(path);
+        PuzzleDescription puzzle;
+        ScriptedFileChooser chooser;
+        chooser.answers = {good, path};
+        std::vector<std::string> refusals;
+        Viewer viewer(puzzle, chooser, [&](QWidget*, const QString& text) {
+            refusals.push_back(text.toStdString());
+        });
+        ASSERT_EQ(puzzle.chosenFile, good);
+        viewer.Command1->click();
+        if (p.expect == DamagedPicture::Expect::Refused) {
+            ASSERT_EQ(refusals.size(), 1u);
+            EXPECT_EQ(refusals[0].rfind(path + " could not be read as a picture: ", 0), 0u)
+                << refusals[0];
+            EXPECT_TRUE(puzzle.chosenFile.empty());
+            EXPECT_TRUE(viewer.Picture1->pixmap().isNull());
+        } else {
+            EXPECT_TRUE(refusals.empty()) << refusals.front();
+            EXPECT_EQ(puzzle.chosenFile, path);
+            EXPECT_FALSE(viewer.Picture1->pixmap().isNull());
+        }
+    }
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "display/TestPictures.h"
 #include "fakes/ScriptedFileChooser.h"
 #include "platform/QtFileChooser.h"
 #include "shell/NewPuz.h"
@@ -6,16 +7,21 @@
 
 #include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
 
 namespace tessary::testing {
 namespace {
@@ -104,6 +110,11 @@ struct ViewerTest : ::testing::Test {
     QTemporaryDir dir;
     PuzzleDescription puzzle;
     ScriptedFileChooser chooser;
+    std::vector<std::string> refusals;
+
+    Viewer::RefusalMessage record() {
+        return [this](QWidget*, const QString& text) { refusals.push_back(text.toStdString()); };
+    }
 
     QString picture(const QString& name, int w, int h) {
         QImage image(w, h, QImage::Format_RGB32);
@@ -117,7 +128,7 @@ struct ViewerTest : ::testing::Test {
 TEST_F(ViewerTest, TheFileChooserComesFirstWithTheImageSettings) {
     const QString path = picture("IMG_0001.JPG", 640, 480);
     chooser.answers = {path.toStdString()};
-    Viewer viewer(puzzle, chooser);
+    Viewer viewer(puzzle, chooser, record());
     ASSERT_EQ(chooser.showings.size(), 1u);
     EXPECT_EQ(chooser.showings[0].title, "Select Image");
     EXPECT_EQ(chooser.showings[0].filter, "Image files |*.bmp;*.jpg|");
@@ -131,7 +142,7 @@ TEST_F(ViewerTest, TheFileChooserComesFirstWithTheImageSettings) {
 TEST_F(ViewerTest, CancelEmptiesTheChoiceEvenAfterAPreview) {
     puzzle.chooserCaption = "Select puzzle 2 of 3";
     chooser.answers = {picture("a.bmp", 100, 200).toStdString()};
-    Viewer viewer(puzzle, chooser);
+    Viewer viewer(puzzle, chooser, record());
     EXPECT_EQ(viewer.windowTitle(), "Select puzzle 2 of 3");
     viewer.show();
     QTest::keyClick(&viewer, Qt::Key_Escape);
@@ -140,23 +151,88 @@ TEST_F(ViewerTest, CancelEmptiesTheChoiceEvenAfterAPreview) {
     EXPECT_TRUE(puzzle.chosenTitle.empty());
 }
 
-TEST_F(ViewerTest, ACancelledFileChoiceThenOkHandsOnTheEarlierPicture) {
+// A picture chosen for an earlier puzzle, or for picture 1 of this one, is never handed on:
+// "OK" with nothing chosen gives up the new puzzle as "Cancel" does.
+TEST_F(ViewerTest, ACancelledFileChoiceThenOkChoosesNothing) {
     puzzle.chosenFile = "/earlier/pick.jpg";
+    puzzle.chosenTitle = "pick.jpg";
     chooser.answers = {std::nullopt};
-    Viewer viewer(puzzle, chooser);
+    Viewer viewer(puzzle, chooser, record());
     viewer.StartBtn->click();
     EXPECT_EQ(viewer.result(), QDialog::Accepted);
-    EXPECT_EQ(puzzle.chosenFile, "/earlier/pick.jpg");
+    EXPECT_TRUE(puzzle.chosenFile.empty());
+    EXPECT_TRUE(puzzle.chosenTitle.empty());
+    EXPECT_TRUE(refusals.empty());
 }
 
-TEST_F(ViewerTest, AnUnreadableFileChangesNothing) {
+// A file that is not a picture is refused when it is chosen, by name and with the reason, and
+// the choice is emptied: the picture previewed before it is no longer the one chosen.
+TEST_F(ViewerTest, AFileThatIsNotAPictureIsRefusedAndEmptiesTheChoice) {
     QFile junk(dir.filePath("junk.jpg"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("not a picture at all");
     junk.close();
-    chooser.answers = {junk.fileName().toStdString()};
-    Viewer viewer(puzzle, chooser);
+    const QString good = picture("good.bmp", 64, 48);
+    chooser.answers = {good.toStdString(), junk.fileName().toStdString()};
+    Viewer viewer(puzzle, chooser, record());
+    ASSERT_EQ(puzzle.chosenFile, good.toStdString());
+    EXPECT_TRUE(refusals.empty());
+    viewer.Command1->click(); // "Select another image"
+    ASSERT_EQ(refusals.size(), 1u);
+    EXPECT_NE(refusals[0].find(junk.fileName().toStdString()), std::string::npos) << refusals[0];
+    EXPECT_NE(refusals[0].find("not a BMP or JPEG"), std::string::npos) << refusals[0];
     EXPECT_TRUE(puzzle.chosenFile.empty());
+    EXPECT_TRUE(puzzle.chosenTitle.empty());
+    EXPECT_TRUE(viewer.Picture1->pixmap().isNull());
+
+    // Cut inside its data but closed with an end marker: only decoding it tells.
+    const QByteArray jpeg = TestPictures::jpegBytes(TestPictures::stripes(640, 480, {Qt::red}));
+    TestPictures pics;
+    const QString cut = pics.write("cut.jpg", jpeg.left(jpeg.size() * 2 / 3) + "\xFF\xD9");
+    chooser.answers = {cut.toStdString()};
+    viewer.Command1->click();
+    ASSERT_EQ(refusals.size(), 2u);
+    EXPECT_NE(refusals[1].find("damaged"), std::string::npos) << refusals[1];
+    EXPECT_TRUE(puzzle.chosenFile.empty());
+}
+
+// The preview is sized from the picture's upright size, as the board sizes it: a BMP stored
+// top-down and a phone photo stored sideways with an orientation tag.
+TEST_F(ViewerTest, TopDownBitmapsAndTurnedPhotosPreviewUpright) {
+    QByteArray topDown = TestPictures::bmpBytes(TestPictures::stripes(640, 480, {Qt::red}));
+    const qint32 height = -480;
+    std::memcpy(topDown.data() + 22, &height, 4); // little-endian, as the header is
+    TestPictures pics;
+    const QString flat = pics.write("top-down.bmp", topDown);
+    const QByteArray stored =
+        TestPictures::jpegBytes(TestPictures::stripes(640, 480, {Qt::red, Qt::blue}));
+    const QString turned = pics.write("portrait.jpg", TestPictures::withOrientation(stored, 6));
+
+    chooser.answers = {flat.toStdString(), turned.toStdString()};
+    Viewer viewer(puzzle, chooser, record());
+    EXPECT_EQ(puzzle.chosenFile, flat.toStdString());
+    EXPECT_EQ(viewer.Picture1->size(), QSize(320, 240));
+    viewer.Command1->click();
+    EXPECT_EQ(puzzle.chosenFile, turned.toStdString());
+    EXPECT_EQ(viewer.Picture1->size(), QSize(180, 240));
+    const QImage shown = viewer.Picture1->pixmap().toImage();
+    ASSERT_EQ(shown.size(), QSize(180, 240));
+    EXPECT_GT(qRed(shown.pixel(90, 10)), 200);   // the left stripe, turned to the top
+    EXPECT_GT(qBlue(shown.pixel(90, 230)), 200); // the right one, at the bottom
+    EXPECT_TRUE(refusals.empty());
+}
+
+// Each chooser opens next time in the folder of the file last chosen in it; a cancel leaves
+// that folder as it was.
+TEST(FileChooserFolder, TheLastChoicesFolderIsWhereTheNextShowingStarts) {
+    ScriptedFileChooser chooser;
+    chooser.InitDir = "/usr/share/tessary/images";
+    chooser.answers = {"/home/ann/Pictures/trip/boat.jpg", std::nullopt};
+    chooser.show(FileChooser::Mode::Open);
+    EXPECT_EQ(chooser.InitDir, "/home/ann/Pictures/trip");
+    chooser.FileName.clear();
+    chooser.show(FileChooser::Mode::Open);
+    EXPECT_EQ(chooser.InitDir, "/home/ann/Pictures/trip");
 }
 
 TEST(QtFileChooserFilters, MatchEveryLetterCaseAndAddJpeg) {
@@ -178,7 +254,6 @@ TEST(ToolBarWindow, StartsWithHelpAndMinimiseSideBySideAndGrowsForAGame) {
     ToolBar bar(QStringLiteral("/nonexistent"));
     bar.startupLayout(QRect(0, 0, 1024, 768));
     EXPECT_EQ(bar.pos(), QPoint(870, 576));
-    EXPECT_EQ(bar.height(), 45);
     EXPECT_EQ(bar.Btn(10)->y(), bar.Btn(2)->y());
     EXPECT_EQ(bar.toolImgLeft, 50);
     EXPECT_EQ(bar.toolImgW, 161);
@@ -188,18 +263,67 @@ TEST(ToolBarWindow, StartsWithHelpAndMinimiseSideBySideAndGrowsForAGame) {
     QImage base(400, 300, QImage::Format_RGB32);
     base.fill(Qt::red);
     bar.gameLayout(base);
-    EXPECT_EQ(bar.height(), 142);
     EXPECT_FALSE(bar.Btn(5)->isHidden());
     EXPECT_EQ(bar.Btn(10)->y(), bar.Btn(9)->y());
 
     bar.showSmallImage(bar.toolImgLeft, bar.toolImgTop, 161, 121);
     bar.finishedLayout();
-    EXPECT_EQ(bar.height(), 45);
     EXPECT_FALSE(bar.smallImageVisible());
-    EXPECT_EQ(bar.width(), bar.toolImgLeft + 1);
+    EXPECT_EQ(bar.frameGeometry().width(), bar.toolImgLeft + 1); // the outer width
     EXPECT_EQ(bar.windowTitle(), "Tessary");
     EXPECT_TRUE(bar.Btn(2)->isHidden());
     EXPECT_EQ(bar.Btn(10)->y(), bar.Btn(1)->y());
+}
+
+// The bottom of the lowest button shown, in the window's own pixels.
+int buttonsBottom(const ToolBar& bar) {
+    int bottom = 0;
+    for (int i = 1; i <= ToolBar::kButtons; ++i)
+        if (!bar.Btn(i)->isHidden())
+            bottom = std::max(bottom, bar.Btn(i)->geometry().bottom() + 1);
+    return bottom;
+}
+
+// 45 and 142 pixels are the window's outer heights, caption included: in every layout the
+// buttons reach the bottom of the window, with no empty band under them.
+TEST(ToolBarWindow, HeightsAreOuterSizesWithNoEmptyBandUnderTheButtons) {
+    ToolBar bar(QStringLiteral("/nonexistent"));
+    bar.startupLayout(QGuiApplication::primaryScreen()->availableGeometry());
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    EXPECT_LE(bar.frameGeometry().height(), ToolBar::kShortHeight);
+    EXPECT_LE(bar.frameGeometry().width(), ToolBar::kNarrowWidth);
+    EXPECT_GE(buttonsBottom(bar), bar.height());
+
+    QImage base(400, 300, QImage::Format_RGB32);
+    base.fill(Qt::red);
+    bar.gameLayout(base);
+    EXPECT_LE(bar.frameGeometry().height(), ToolBar::kTallHeight);
+    EXPECT_GE(buttonsBottom(bar), bar.height());
+    EXPECT_GE(bar.height(), bar.toolImgH); // the small picture's whole height fits
+
+    bar.finishedLayout();
+    EXPECT_LE(bar.frameGeometry().height(), ToolBar::kShortHeight);
+    EXPECT_GE(buttonsBottom(bar), bar.height());
+}
+
+// Widened for the small picture near the screen's right edge, the toolbar moves left so that
+// all of it stays on the screen, with or without a window manager to do it.
+TEST(ToolBarWindow, TheWidenedToolbarStaysWhollyOnTheScreen) {
+    ToolBar bar(QStringLiteral("/nonexistent"));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    bar.startupLayout(screen);
+    QImage base(900, 300, QImage::Format_RGB32);
+    base.fill(Qt::red);
+    bar.gameLayout(base);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    bar.move(screen.right() - 60, screen.top() + 40);
+    bar.showSmallImage(bar.toolImgLeft, bar.toolImgTop, 363, 121);
+    bar.setWidthPixels(bar.toolImgLeft + 363);
+    EXPECT_TRUE(screen.contains(bar.frameGeometry()))
+        << bar.frameGeometry().x() << "," << bar.frameGeometry().y() << " "
+        << bar.frameGeometry().width() << "x" << bar.frameGeometry().height();
+    EXPECT_GE(bar.frameGeometry().width(), bar.toolImgLeft + 363 - 8);
 }
 
 TEST(ToolBarWindow, TooltipsAreTheGamesOwn) {

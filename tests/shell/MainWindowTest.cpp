@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -49,6 +50,11 @@ class MainWindowTest : public GameWindowFixture {
                     clickCell(Qt::RightButton, from.x, from.y);
                 }
     }
+
+    static std::string folderOf(const std::string& path) {
+        return QDir(QString::fromStdString(path)).absolutePath().toStdString();
+    }
+    static std::string folderOf(const QString& path) { return folderOf(path.toStdString()); }
 
     std::string fileText(const QString& name) {
         QFile file(dir.filePath(name));
@@ -228,8 +234,56 @@ TEST_F(MainWindowTest, ASavedGameWhosePictureIsGoneIsRefused) {
     main->MenuSave->trigger();
     QFile::remove(pic);
     savedGames.answers = {file};
+    dialogs.log.clear();
     main->MenuOpenGame->trigger();
-    EXPECT_EQ(dialogs.log.back(), "message File name specified in .SAV file is not found");
+    // One message says what is wrong; the layout's own is not shown as well.
+    EXPECT_EQ(dialogs.log,
+              std::vector<std::string>{"message File name specified in .SAV file is not found"});
+}
+
+// A "Triple" saved stacked, whose first picture is now taller than wide, would be laid out
+// side by side with cells holding no piece: the file is refused as damaged and the game in
+// play goes on.
+TEST_F(MainWindowTest, ASavedGameWhoseFirstPictureChangedShapeIsRefused) {
+    const QString first = picture("first.bmp", 400, 300);
+    const std::string other = picture("other.bmp").toStdString();
+    startPuzzle(kTriple, 3, 2, {first.toStdString(), other, other});
+    ASSERT_EQ(state.game.board.boardDown, 6);
+    const std::string file = dir.filePath("stacked.sav").toStdString();
+    savedGames.answers = {file};
+    main->MenuSave->trigger();
+    picture("first.bmp", 300, 400);
+
+    savedGames.answers = {std::nullopt};
+    startPuzzle(kSingle, 4, 4, {other});
+    const GameState before = state.game;
+    savedGames.answers = {file};
+    dialogs.log.clear();
+    main->MenuOpenGame->trigger();
+    EXPECT_EQ(dialogs.log,
+              std::vector<std::string>{"message " + file + " is not a saved Tessary game"});
+    EXPECT_TRUE(state.game.play.gameOn);
+    EXPECT_EQ(state.game.puzzle.puzType, kSingle);
+    EXPECT_EQ(state.game.board.boardAcross, 4);
+    EXPECT_EQ(state.game.board.boardDown, 4);
+    EXPECT_EQ(state.game.pieceAt(2, 3), before.pieceAt(2, 3));
+    EXPECT_EQ(main->Picture1->size(), QSize(before.board.boardW, before.board.boardH));
+}
+
+// The save and open choosers start in the player's documents folder, then wherever the last
+// game was saved or opened.
+TEST_F(MainWindowTest, SavedGameChoosersStartInTheDocumentsFolderThenTheLastOnesFolder) {
+    savedGames.answers = {std::nullopt};
+    main->MenuOpenGame->trigger();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // (the home folder on a desktop that has no documents folder)
+    EXPECT_EQ(folderOf(savedGames.InitDir),
+              folderOf(QDir(documents).exists() ? documents : QDir::homePath()));
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    ASSERT_TRUE(QDir(dir.path()).mkpath("games"));
+    savedGames.answers = {dir.filePath("games/one.sav").toStdString()};
+    main->MenuSave->trigger();
+    EXPECT_EQ(folderOf(savedGames.InitDir), folderOf(dir.filePath("games")));
 }
 
 TEST_F(MainWindowTest, FunctionKeysReachTheHintsAndAnOverlaySwallowsTheNextKey) {

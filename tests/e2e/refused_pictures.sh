@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# Offers the image chooser files that are not pictures while a game is in play, the way a
+# player does it by mistake: a text file named .jpg, a JPEG cut in half and a 16-bit PNG named
+# .bmp. Each is refused when it is chosen, with a message naming it and why; the chooser is
+# left with nothing chosen; OK then gives up the new puzzle and the game in play goes on.
+#
+#   refused_pictures.sh PROGRAM_FOLDER SHOTS_FOLDER
+#
+# Run it inside an X server, e.g.
+#   xvfb-run -a -s '-screen 0 1280x1024x24' tests/e2e/refused_pictures.sh build/src/app shots
+# A screenshot of each step goes to SHOTS_FOLDER. KEEP_E2E_FOLDER=1 keeps the played folder.
+set -euo pipefail
+
+if [ $# -ne 2 ]; then
+    echo "usage: $0 PROGRAM_FOLDER SHOTS_FOLDER" >&2
+    exit 2
+fi
+program_dir=$(cd "$1" && pwd)
+picture=images/harbour-boats.jpg
+
+. "$(dirname "$0")/x_session.sh"
+x_session_begin "$2"
+copy_program_folder "$program_dir"
+[ -f "$game/$picture" ] || fail "the sample picture $picture is not in the program folder"
+command -v convert >/dev/null || fail "convert is not installed (scripts/install-deps.sh installs it)"
+
+# --- the files a player might pick by mistake, in a folder of their own
+wrong="$work/downloads"
+mkdir -p "$wrong"
+printf 'Shopping list\r\nbread\r\n' >"$wrong/notes.jpg"
+jpeg_size=$(stat -c %s "$game/$picture")
+head -c $((jpeg_size / 2)) "$game/$picture" >"$wrong/half a photo.jpg"
+convert -size 64x48 gradient:red-blue -depth 16 "PNG48:$wrong/deep colour.bmp"
+[ "$(head -c 4 "$wrong/deep colour.bmp" | tail -c 3)" = PNG ] ||
+    fail "could not make a PNG named .bmp"
+
+start_window_manager
+start_game
+start_puzzle "$picture"
+log "game in play"
+
+# The game in play, as a saved game shows it: the picture and the board's size.
+saved="$work/in-play.sav"
+save_game() {
+    rm -f "$saved"
+    xdotool key ctrl+s
+    wait_for "file dialog \"Save Game\"" 10 active_is "Save Game"
+    xdotool type "$saved"
+    xdotool key Return
+    wait_for "main window back in front after saving" 10 active_id_is "$main"
+    saved_complete() { [ -s "$saved" ] && [ "$(tr -d '\r' <"$saved" | wc -l)" -ge 19 ]; }
+    wait_for "saved game $saved" 10 saved_complete
+    mapfile -t lines < <(tr -d '\r' <"$saved")
+    echo "${lines[2]}|$(echo "${lines[11]}" | xargs)|$(echo "${lines[14]}" | xargs)"
+}
+before=$(save_game)
+log "game in play: $before"
+
+# --- a new game: the save offered first is declined, the dialog keeps 2 x 2 Single
+xdotool key ctrl+n
+wait_for "the offer to save first" 10 active_is "Save Game"
+xdotool key Escape
+wait_for "new-puzzle dialog" 10 active_is "$untitled" "$main"
+xdotool key Return
+
+# choose FILE: types FILE into the open "Select Image" file dialog.
+choose() {
+    wait_for "file dialog \"Select Image\"" 10 active_is "Select Image"
+    xdotool type "$1"
+    sleep 0.1
+    xdotool key Return
+}
+
+# refused FILE SHOT: a message over the chooser (its text is in the screenshot SHOT); OK closes
+# it and the image chooser is back, with nothing chosen.
+refused() {
+    wait_for "message refusing $(basename "$1")" 10 active_is "$untitled" "$main"
+    sleep 0.3
+    shot "$2"
+    xdotool key Return
+    wait_for "the image chooser back after the message" 10 active_is "Start New Puzzle"
+    log "refused $(basename "$1")"
+}
+
+# --- 1. a text file named .jpg: refused before the chooser is even shown
+choose "$wrong/notes.jpg"
+refused "$wrong/notes.jpg" 03-refused-text-file
+chooser=$found
+sleep 0.2
+shot 04-chooser-emptied
+
+# "Select another image" and "OK" are buttons of the chooser; a player clicks them.
+click_in_chooser() {
+    xdotool mousemove --window "$chooser" "$1" "$2" click 1
+}
+select_another() { click_in_chooser 432 78; }
+
+# --- 2. a JPEG cut in half; the file dialog opens where the last file was chosen
+select_another
+wait_for "file dialog \"Select Image\"" 10 active_is "Select Image"
+sleep 0.3
+shot 05-file-dialog-in-last-folder
+choose "$wrong/half a photo.jpg"
+refused "$wrong/half a photo.jpg" 06-refused-cut-jpeg
+sleep 0.2
+shot 07-chooser-emptied-again
+
+# --- 3. a 16-bit PNG named .bmp
+select_another
+choose "$wrong/deep colour.bmp"
+refused "$wrong/deep colour.bmp" 08-refused-png
+
+# --- 4. OK with nothing chosen gives up the new puzzle; the game in play goes on
+click_in_chooser 432 134
+wait_for "main window back in front after giving up" 10 active_id_is "$main"
+sleep 0.5
+shot 09-game-goes-on
+after=$(save_game)
+log "game after giving up: $after"
+[ "$after" = "$before" ] || fail "the game in play changed: was \"$before\", now \"$after\""
+grep -q "downloads" "$saved" && fail "a refused file became part of the game"
+
+log "PASS: every refused picture was named, the choice emptied and the game kept"
