@@ -122,9 +122,9 @@ TEST_F(MainWindowTest, ASinglePuzzlePlayedToTheEndWithRealClicks) {
     QTest::keyClick(main.get(), Qt::Key_F4);
     const int smallW =
         int(std::lround(double(state.game.board.boardW) * bar.toolImgH / state.game.board.boardH));
-    EXPECT_EQ(bar.width(), bar.toolImgLeft + smallW);
+    EXPECT_EQ(bar.frameGeometry().width(), bar.toolImgLeft + smallW);
     QTest::keyClick(main.get(), Qt::Key_F4);
-    EXPECT_EQ(bar.width(), bar.toolImgLeft + 1);
+    EXPECT_EQ(bar.frameGeometry().width(), bar.toolImgLeft + 1);
     state.settings.playerName = "Ann";
     dialogs.websiteEntry = true;
     solveByClicks();
