@@ -48,6 +48,15 @@ class MainWindowTest : public GameWindowFixture {
                 }
     }
 
+    // Moves the keyboard cursor to cell (c, r) with Home and the arrow keys.
+    void cursorTo(int c, int r) {
+        QTest::keyClick(main.get(), Qt::Key_Home);
+        for (int i = 1; i < c; ++i)
+            QTest::keyClick(main.get(), Qt::Key_Right);
+        for (int i = 1; i < r; ++i)
+            QTest::keyClick(main.get(), Qt::Key_Down);
+    }
+
     std::string fileText(const QString& name) {
         QFile file(dir.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
@@ -122,6 +131,69 @@ TEST_F(MainWindowTest, ASinglePuzzlePlayedToTheEndWithRealClicks) {
     const QImage board = main->Picture1->picture();
     EXPECT_EQ(board.pixel(5, 5),
               QImage(dir.filePath("harbour.bmp")).scaled(board.size()).pixel(5, 5));
+}
+
+TEST_F(MainWindowTest, SpaceAndEnterPlayAGameThatSoundsAndScoresAsTheSameClicks) {
+    state.settings.soundOn = true;
+    state.settings.playerName = "Ann";
+    const std::string harbour = picture("harbour.bmp").toStdString();
+    startPuzzle(kSingle, 2, 2, {harbour});
+    main->show();
+    GameState& s = state.game;
+    ASSERT_TRUE(s.play.gameOn);
+    EXPECT_FALSE(s.cursor.shown());
+    const CellGrid startPieceAt = s.pieceAt, startCellOf = s.cellOf;
+    const auto cursorDrawnAt = [&](int c, int r) {
+        // The cursor's first dash lies just inside the cell's top-left border pixel.
+        return main->Picture1->picture().pixel((c - 1) * s.board.pieceW + 1,
+                                               (r - 1) * s.board.pieceH + 1) == qRgb(255, 255, 255);
+    };
+
+    sound.played.clear();
+    cursorTo(1, 1);
+    EXPECT_TRUE(cursorDrawnAt(1, 1));
+    QTest::keyClick(main.get(), Qt::Key_Return); // nothing selected yet: refused
+    bool keypad = false;
+    for (int c = 1; c <= 2; ++c)
+        for (int r = 1; r <= 2; ++r)
+            if (!s.isSolved(c, r) && s.play.gameOn) {
+                const GridPos from = s.cellOf(c, r);
+                cursorTo(c, r);
+                QTest::keyClick(main.get(), Qt::Key_Space);
+                cursorTo(from.x, from.y);
+                EXPECT_TRUE(cursorDrawnAt(from.x, from.y));
+                if (keypad)
+                    QTest::keyClick(main.get(), Qt::Key_Enter, Qt::KeypadModifier);
+                else
+                    QTest::keyClick(main.get(), Qt::Key_Return);
+                keypad = !keypad;
+            }
+    ASSERT_FALSE(s.play.gameOn);
+    const std::vector<std::string> keySounds = sound.played;
+    const PlayState byKeys = s.play;
+    ASSERT_EQ(dialogs.scoreTexts.size(), 1u);
+
+    // The same board again, played with the same clicks; a click hides the cursor first.
+    startPuzzle(kSingle, 2, 2, {harbour});
+    EXPECT_FALSE(s.cursor.shown());
+    s.pieceAt = startPieceAt;
+    s.cellOf = startCellOf;
+    main->play().board().countLeft();
+    main->Picture1_Paint();
+    QTest::keyClick(main.get(), Qt::Key_End);
+    EXPECT_TRUE(cursorDrawnAt(2, 2));
+    sound.played.clear();
+    clickCell(Qt::RightButton, 1, 1);
+    EXPECT_FALSE(s.cursor.shown());
+    EXPECT_FALSE(cursorDrawnAt(2, 2));
+    solveByClicks();
+    EXPECT_EQ(sound.played, keySounds);
+    EXPECT_EQ(s.play.swaps, byKeys.swaps);
+    EXPECT_EQ(s.play.goodSwaps, byKeys.goodSwaps);
+    EXPECT_EQ(s.play.netScore, byKeys.netScore);
+    ASSERT_EQ(dialogs.scoreTexts.size(), 2u);
+    EXPECT_EQ(dialogs.scoreTexts[1], dialogs.scoreTexts[0]);
+    EXPECT_EQ(state.hall.hof[1].score, state.hall.hof[2].score);
 }
 
 TEST_F(MainWindowTest, AllFourPicturesOfA2x2AreAskedForInTurn) {
@@ -227,6 +299,12 @@ TEST_F(MainWindowTest, FunctionKeysReachTheHintsAndAnOverlaySwallowsTheNextKey) 
     EXPECT_FALSE(state.game.play.showMisplaced); // the key only ended the overlay
     QTest::keyClick(main.get(), Qt::Key_F2);
     EXPECT_TRUE(state.game.play.showMisplaced);
+    QTest::keyClick(main.get(), Qt::Key_F5);
+    QTest::keyClick(main.get(), Qt::Key_Right); // an arrow too only ends the overlay
+    EXPECT_FALSE(state.game.play.peekShown);
+    EXPECT_FALSE(state.game.cursor.shown());
+    QTest::keyClick(main.get(), Qt::Key_Right);
+    EXPECT_TRUE(state.game.cursor.isAt(2, 1));
 }
 
 TEST_F(MainWindowTest, AToolbarClickDuringAnOverlayRunsNothing) {
