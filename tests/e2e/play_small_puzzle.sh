@@ -16,196 +16,20 @@ if [ $# -ne 2 ]; then
     exit 2
 fi
 program_dir=$(cd "$1" && pwd)
-shots=$2
 player="Ada Tester"
 picture=images/harbour-boats.jpg
-start_ns=$(date +%s%N)
 
-log() { printf '[%5.1fs] %s\n' "$(($(date +%s%N) - start_ns))e-9" "$*"; }
-
-for tool in xdotool openbox import; do
-    command -v "$tool" >/dev/null || {
-        echo "FAIL: $tool is not installed (scripts/install-deps.sh installs it)" >&2
-        exit 1
-    }
-done
-[ -n "${DISPLAY:-}" ] || {
-    echo "FAIL: no X display; run under xvfb-run" >&2
-    exit 1
-}
-[ -x "$program_dir/tessary" ] || {
-    echo "FAIL: no game at $program_dir/tessary" >&2
-    exit 1
-}
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/tessary-e2e.XXXXXX")
-game="$work/game"
-game_pid=""
-openbox_pid=""
-mkdir -p "$shots"
-rm -f "$shots"/*.png
-
-cleanup() {
-    local pid
-    for pid in $game_pid $openbox_pid; do
-        kill "$pid" 2>/dev/null || true
-    done
-    if [ "${KEEP_E2E_FOLDER:-0}" = 1 ]; then
-        echo "played folder kept: $work"
-    else
-        rm -rf "$work"
-    fi
-}
-trap cleanup EXIT
-
-shot() {
-    import -silent -window root "$shots/$1.png"
-    log "shot $1"
-}
-
-describe_windows() {
-    local id
-    echo "visible windows of the game:"
-    for id in $(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null); do
-        echo "  $id \"$(xdotool getwindowname "$id")\" $(xdotool getwindowgeometry --shell "$id" |
-            tr '\n' ' ')"
-    done
-    echo "active window: $(xdotool getactivewindow 2>/dev/null || echo none)"
-}
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
-        describe_windows >&2
-    fi
-    shot failure || true
-    echo "--- game output" >&2
-    cat "$work/game.log" >&2 || true
-    exit 1
-}
-
-# wait_for WHAT SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds.
-wait_for() {
-    local what=$1 seconds=$2
-    shift 2
-    local end=$(($(date +%s%N) + seconds * 1000000000))
-    until "$@"; do
-        if [ -n "$game_pid" ] && ! kill -0 "$game_pid" 2>/dev/null; then
-            game_pid=""
-            fail "the game ended while waiting for $what"
-        fi
-        [ "$(date +%s%N)" -lt "$end" ] || fail "no $what after ${seconds} s"
-        sleep 0.05
-    done
-}
-
-# active_is TITLE [ID...]: the window with the keyboard is titled TITLE and is none of the IDs.
-# Sets "found" to its id.
-active_is() {
-    local title=$1 id other
-    shift
-    id=$(xdotool getactivewindow 2>/dev/null) || return 1
-    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$title" ] || return 1
-    for other in "$@"; do
-        [ "$id" != "$other" ] || return 1
-    done
-    found=$id
-}
-
-active_id_is() {
-    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]
-}
-
-# A window without a title of its own carries the program's name, like the main window.
-untitled=Tessary
-
-# --- the program folder, copied without anything an earlier game wrote there
-mkdir "$game" "$work/bin" "$work/home"
-for item in "$program_dir"/*; do
-    name=$(basename "$item")
-    case "${name,,}" in
-    cmakefiles | *_autogen | *.cmake | tessary.ini | tess.hof | *.sav) continue ;;
-    esac
-    cp -R "$item" "$game/"
-done
+. "$(dirname "$0")/x_session.sh"
+x_session_begin "$2"
+copy_program_folder "$program_dir"
 [ -f "$game/$picture" ] || fail "the sample picture $picture is not in the program folder"
-
-# Web links go to this stand-in for the browser: a local-only entry must open none.
-cat >"$work/bin/xdg-open" <<'EOF'
-#!/bin/sh
-echo "$*" >>"$(dirname "$0")/../links-opened"
-EOF
-chmod +x "$work/bin/xdg-open"
-
-export PATH="$work/bin:$PATH" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-export XDG_RUNTIME_DIR="$work/home/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
-unset SESSION_MANAGER
-
-# --- a window manager, so that dialogs take the keyboard as they do on a desktop
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-openbox_pid=$!
-openbox_running() { xdotool search --class openbox >/dev/null 2>&1; } # its own windows
-wait_for "window manager" 10 openbox_running
+start_window_manager
 
 # --- 1. start-up: the main window and the About box over it
-(cd "$game" && exec ./tessary) >"$work/game.log" 2>&1 &
-game_pid=$!
-log "game started"
-
-two_windows_about_active() {
-    local id best=0 area
-    active_is "$untitled" || return 1
-    about=$found
-    main=""
-    for id in $(xdotool search --onlyvisible --name "^$untitled\$" 2>/dev/null); do
-        [ "$id" != "$about" ] || continue
-        eval "$(xdotool getwindowgeometry --shell "$id")"
-        area=$((WIDTH * HEIGHT))
-        if [ "$area" -gt "$best" ]; then
-            best=$area
-            main=$id
-        fi
-    done
-    [ -n "$main" ]
-}
-wait_for "main window titled \"Tessary\" with the About box over it" 30 two_windows_about_active
-sleep 0.3 # the box's first animation frame
-shot 01-about-box
-xdotool key Return
-wait_for "main window back in front after the About box" 10 active_id_is "$main"
-log "About box closed"
+start_game
 
 # --- 2. a new 2 x 2 Single puzzle of the sample picture
-start_puzzle() { # start_puzzle [asked]: "asked" when the dialog is already on its way
-    [ "${1:-}" = asked ] || xdotool key ctrl+n
-    wait_for "new-puzzle dialog" 10 active_is "$untitled" "$main"
-    # The focus starts on "Ok"; the tab order goes on to the pieces down, then across, then
-    # the puzzle types. Tabbing into a count box selects it, so typing replaces it.
-    xdotool key Tab ctrl+a
-    xdotool type 2
-    xdotool key Tab ctrl+a
-    xdotool type 2
-    # Into the types (the checked one takes the focus); Up to the first, "Single", and pick it.
-    xdotool key Tab Up Up Up space
-    sleep 0.2
-    shot 02-new-puzzle-dialog
-    xdotool key Return
-
-    wait_for "file dialog \"Select Image\"" 10 active_is "Select Image"
-    xdotool type "$game/$picture"
-    sleep 0.2
-    shot 02-select-image
-    xdotool key Return
-
-    wait_for "image chooser \"Start New Puzzle\"" 10 active_is "Start New Puzzle"
-    sleep 0.2
-    shot 02-image-chooser
-    xdotool key Return
-    wait_for "main window back in front after the image chooser" 10 active_id_is "$main"
-}
-start_puzzle
+start_puzzle "$picture"
 log "puzzle started"
 
 # --- 3. save the game to learn the board, then solve it with clicks
@@ -239,7 +63,7 @@ while true; do
     xdotool key ctrl+n
     wait_for "file dialog \"Save Game\" before a new puzzle" 10 active_is "Save Game"
     xdotool key Escape
-    start_puzzle asked
+    start_puzzle "$picture" asked
     attempt=$((attempt + 1))
 done
 shot 03-shuffled-board
@@ -364,7 +188,6 @@ shot 05-solved-board
 # --- 5. exit: nothing in play, so no save is offered
 log "exit"
 xdotool key ctrl+x
-game_exited() { ! kill -0 "$game_pid" 2>/dev/null; }
 wait_for "end of the game after Ctrl+X" 15 game_exited
 status=0
 wait "$game_pid" || status=$?

@@ -28,39 +28,8 @@ if [ "${1:-}" = --inside ]; then
     prefix=$2 work=$3 shots=$4
     command=$5
     log="$work/game.log" opened="$work/opened"
-    game_pid="" openbox_pid=""
-    cleanup() {
-        local pid
-        for pid in $game_pid $openbox_pid; do kill "$pid" 2>/dev/null || true; done
-    }
-    trap cleanup EXIT
-    fail() {
-        echo "FAIL: $*" >&2
-        shot failure || true
-        echo "--- game output" >&2
-        cat "$log" >&2 || true
-        exit 1
-    }
-    shot() { [ -z "$shots" ] || import -window root "$shots/$1.png"; }
-    wait_for() { # wait_for WHAT SECONDS COMMAND...
-        local what=$1 end=$(($(date +%s) + $2))
-        shift 2
-        until "$@"; do
-            [ -z "$game_pid" ] || kill -0 "$game_pid" 2>/dev/null || {
-                game_pid=""
-                fail "the game ended while waiting for $what"
-            }
-            [ "$(date +%s)" -lt "$end" ] || fail "no $what after $2 s"
-            sleep 0.1
-        done
-    }
-    active_titled() { # active_titled TITLE [NOT_ID]: sets "found"
-        local id
-        id=$(xdotool getactivewindow 2>/dev/null) || return 1
-        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] || return 1
-        [ "$id" != "${2:-}" ] || return 1
-        found=$id
-    }
+    . "$(dirname "$0")/../e2e/x_session.sh"
+    trap x_session_stop_programs EXIT
     lines_opened() { [ -f "$opened" ] && [ "$(wc -l <"$opened")" -ge "$1" ]; }
 
     # The desktop's "open this" command, standing in for a browser and a text editor.
@@ -73,16 +42,14 @@ if [ "${1:-}" = --inside ]; then
     unset SESSION_MANAGER XDG_CURRENT_DESKTOP
     mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    openbox_pid=$!
-    wait_for "window manager" 10 xdotool search --class openbox >/dev/null
+    start_window_manager
 
     # Started by the menu entry's command, from the home folder.
     (cd "$HOME" && exec $command) >"$log" 2>&1 &
     game_pid=$!
 
     about_up() {
-        active_titled Tessary || return 1
+        active_is Tessary || return 1
         about=$found
         xdotool search --onlyvisible --name '^Tessary$' | grep -qv "^$about\$"
     }
@@ -96,7 +63,7 @@ if [ "${1:-}" = --inside ]; then
     changed=$(compare -metric AE "$work/about-1.png" "$work/about-2.png" null: 2>&1 || true)
     [ "${changed%% *}" != 0 ] || fail "the About box does not animate"
     xdotool key Return
-    wait_for "main window after the About box" 10 active_titled Tessary "$about"
+    wait_for "main window after the About box" 10 active_is Tessary "$about"
     main=$found
 
     page="file://$prefix/share/tessary/tessary.html"
@@ -122,10 +89,9 @@ if [ "${1:-}" = --inside ]; then
     list="file://$prefix/share/tessary/imagelst.txt"
     [ "$(sed -n 4p "$opened")" = "$list" ] || fail "Ctrl+I opened \"$(sed -n 4p "$opened")\""
 
-    wait_for "main window active" 10 active_titled Tessary "$toolbar"
+    wait_for "main window active" 10 active_is Tessary "$toolbar"
     xdotool key ctrl+x
-    game_gone() { ! kill -0 "$game_pid" 2>/dev/null; }
-    wait_for "the end of the game after Ctrl+X" 15 game_gone
+    wait_for "the end of the game after Ctrl+X" 15 game_exited
     status=0
     wait "$game_pid" || status=$?
     game_pid=""
