@@ -133,7 +133,9 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
     const int code = virtualKeyCode(key->key());
     const bool functionKey = code >= kF2 && code <= kF10 && key->modifiers() == Qt::NoModifier;
     const std::optional<PlayKey> playKey = playKeyOf(*key);
-    const bool keyOfPlay = playKey && state_.game.play.gameOn;
+    // A menu bar working from the keyboard keeps its own arrows, Space and Enter.
+    const bool keyOfPlay =
+        playKey && state_.game.play.gameOn && qobject_cast<QMenuBar*>(widget) == nullptr;
     if (!functionKey && !keyOfPlay && !state_.game.play.peekShown)
         return QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::ShortcutOverride) {

@@ -6,6 +6,7 @@
 #include "shell/ToolBar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QMenuBar>
@@ -149,6 +150,18 @@ TEST_F(MainWindowTest, SpaceAndEnterPlayAGameThatSoundsAndScoresAsTheSameClicks)
                                                (r - 1) * s.board.pieceH + 1) == qRgb(255, 255, 255);
     };
 
+    // Alt+F opens the File menu and Esc leaves the menu bar with the keyboard: it keeps its
+    // own arrows.
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    QTest::keyClick(main.get(), Qt::Key_F, Qt::AltModifier);
+    QWidget* fileMenu = QApplication::activePopupWidget();
+    ASSERT_NE(fileMenu, nullptr);
+    QTest::keyClick(fileMenu, Qt::Key_Escape);
+    ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_FALSE(s.cursor.shown());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     sound.played.clear();
     cursorTo(1, 1);
     EXPECT_TRUE(cursorDrawnAt(1, 1));
