@@ -258,10 +258,18 @@ TEST_F(MainWindowTest, SavingThenOpeningGivesTheSameGame) {
     EXPECT_EQ(savedGames.showings.back().title, "Save Game");
     EXPECT_EQ(savedGames.showings.back().flags, 0);
 
+    // Every new or opened game starts with the keyboard cursor hidden on the first cell.
+    KeyboardCursor& cursor = state.game.cursor;
+    cursor.move(KeyboardCursor::Move::Last, 4, 3);
     savedGames.answers = {std::nullopt};
     startPuzzle(kSingle, 2, 2, {picture("b.bmp").toStdString()});
+    EXPECT_FALSE(cursor.shown());
+    EXPECT_EQ(std::pair(cursor.col(), cursor.row()), std::pair(1, 1));
+    cursor.move(KeyboardCursor::Move::Last, 2, 2);
     savedGames.answers = {file};
     main->MenuOpenGame->trigger();
+    EXPECT_FALSE(cursor.shown());
+    EXPECT_EQ(std::pair(cursor.col(), cursor.row()), std::pair(1, 1));
     EXPECT_EQ(savedGames.showings.back().title, "Open Existing Puzzle");
     EXPECT_EQ(savedGames.showings.back().flags, 4096);
     EXPECT_TRUE(state.game.play.gameOn);
