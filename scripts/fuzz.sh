@@ -24,7 +24,7 @@ fi
 
 build="${TESSARY_FUZZ_BUILD:-build-fuzz}"
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTESSARY_FUZZ=ON -DTESSARY_UI=OFF -DTESSARY_TESTS=OFF >/dev/null
+  -DTESSARY_FUZZ=ON -DTESSARY_UI=OFF -DTESSARY_TESTS=OFF -DTESSARY_SERVER=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)" >/dev/null
 
 seeds="$build/seeds"

@@ -9,7 +9,9 @@
 namespace tessary {
 
 void QtShell::openLink(const std::string& address) {
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(address), QUrl::StrictMode));
+    // Tolerant: the submit address carries a plain space before "size=", which the browser
+    // must be given as %20 (strict parsing refuses the whole address and opens nothing).
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(address), QUrl::TolerantMode));
 }
 
 bool QtShell::openDocument(const std::string& path) {

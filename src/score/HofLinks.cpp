@@ -2,10 +2,27 @@
 
 #include "score/HallOfFame.h"
 
+#include <cstdlib>
+
+#ifndef TESSARY_HOF_SERVER
+#define TESSARY_HOF_SERVER "https://www.morvane.com"
+#endif
+
 namespace tessary {
 
+const char* const kHofServer = TESSARY_HOF_SERVER;
+
+std::string hofServer() {
+    const char* chosen = std::getenv("TESSARY_HOF_SERVER");
+    std::string server = chosen && *chosen ? chosen : kHofServer;
+    // "http://host:8080/" and "http://host:8080" name the same server.
+    while (!server.empty() && server.back() == '/')
+        server.pop_back();
+    return server;
+}
+
 std::string hofBrowseAddress() {
-    return std::string(kHofServer) + std::string(kHofPage) + "?game=" + std::string(kGameCode);
+    return hofServer() + std::string(kHofPage) + "?game=" + std::string(kGameCode);
 }
 
 std::string hofSubmitAddress(int32_t score, int32_t size, std::string_view playerName,

@@ -6,9 +6,14 @@
 
 namespace tessary {
 
-// The maker's web server, in front of every online Hall of Fame address.
-inline constexpr std::string_view kHofServer = "https://www.morvane.com";
+// The online Hall of Fame server (scheme and host), chosen when the game is built: CMake's
+// TESSARY_HOF_SERVER, the maker's web server unless changed.
+extern const char* const kHofServer;
 inline constexpr std::string_view kHofPage = "/games/puzhof.asp";
+
+// The server in front of every online Hall of Fame address: the environment variable
+// TESSARY_HOF_SERVER when set (a club's own server, or a test's), else kHofServer.
+std::string hofServer();
 
 // The online Hall of Fame page for this game.
 std::string hofBrowseAddress();

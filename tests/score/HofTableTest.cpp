@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace tessary {
 namespace {
 
@@ -32,6 +34,8 @@ TEST(HofTable, HeaderThenOneRowPerEntryWithNoBreakAfterTheLast) {
 }
 
 TEST(HofLinks, BrowseAndSubmitAddresses) {
+    unsetenv("TESSARY_HOF_SERVER");
+    EXPECT_EQ(hofServer(), kHofServer);
     EXPECT_EQ(hofBrowseAddress(), std::string(kHofServer) + "/games/puzhof.asp?game=tess");
     EXPECT_EQ(hofSubmitAddress(1250, 80, "Ann", ""),
               std::string(kHofServer) + "/games/puzhof.asp?game=tess&a=1250&b=Ann size=80&c=");
@@ -39,6 +43,10 @@ TEST(HofLinks, BrowseAndSubmitAddresses) {
     EXPECT_EQ(hofSubmitAddress(-35, 4, "Ann & Bo=1", "a+b@x.org"),
               std::string(kHofServer) +
                   "/games/puzhof.asp?game=tess&a=-35&b=Ann%20%26%20Bo%3D1 size=4&c=a%2Bb%40x.org");
+    // A club's own server, named in the environment.
+    setenv("TESSARY_HOF_SERVER", "http://127.0.0.1:8080/", 1);
+    EXPECT_EQ(hofBrowseAddress(), "http://127.0.0.1:8080/games/puzhof.asp?game=tess");
+    unsetenv("TESSARY_HOF_SERVER");
     EXPECT_EQ(percentEncode("\xC3\xA9~_.-"), "%C3%A9~_.-");
 }
 

@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// Window tests share one application object on the offscreen platform.
+// Window tests share one application object on the offscreen platform, unless the test run
+// names another (the browser test runs on a real X server).
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "RateLimiter.h"
+#include "Store.h"
+#include "Submission.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace httplib {
+class Server;
+}
+
+namespace hof {
+
+// What a request gets back, before it goes on the wire.
+struct Reply {
+    int status = 200;
+    std::string contentType;
+    std::string body;
+    std::vector<std::pair<std::string, std::string>> headers;
+};
+
+// The two addresses of the online Hall of Fame: the game's page, which shows the table and
+// takes new entries, and the JSON view of the table for other clients.
+class HofService {
+  public:
+    HofService(Store& store, RateLimiter& limiter, int keep)
+        : store_(store), limiter_(limiter), keep_(keep) {}
+
+    // GET /games/puzhof.asp?game=tess[&a=SCORE&b=NAME size=SIZE&c=EMAIL]
+    Reply puzhof(const Query& query, const std::string& client);
+    // GET /api/scores?game=tess&limit=N
+    Reply scores(const Query& query);
+
+    // Routes, limits, timeouts and error pages on an HTTP server.
+    void install(httplib::Server& server);
+
+  private:
+    Reply submit(const std::string& game, const Query& query, const std::string& client);
+
+    Store& store_;
+    RateLimiter& limiter_;
+    int keep_;
+};
+
+// The game codes that have a Hall of Fame here.
+bool isKnownGame(const std::string& game);
+
+inline constexpr int kPageRows = 100;
+inline constexpr std::size_t kMaxTargetLength = 2048; // path and query of one request
+
+} // namespace hof

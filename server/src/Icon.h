@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+namespace hof {
+
+// Tessary's icon (64 x 64 PNG) as a data: address, so the page needs no second request.
+const std::string& iconDataUri();
+
+} // namespace hof

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Store.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace hof {
+
+struct Options {
+    std::string host = "127.0.0.1";
+    int port = 8080; // 0: any free port, printed at start
+    std::string db = "hof.sqlite";
+    int keep = kDefaultKeep;
+    int perMinute = 10;
+    bool help = false;
+};
+
+// The command line, or an error message in `error`.
+struct ParsedOptions {
+    Options options;
+    std::string error;
+};
+ParsedOptions parseOptions(const std::vector<std::string>& args);
+
+extern const char* const kUsage;
+
+} // namespace hof

@@ -1,0 +1,152 @@
+#include "PostgresStore.h"
+
+#include "StoreSql.h"
+
+#include <libpq-fe.h>
+
+#include <utility>
+
+namespace hof {
+
+namespace {
+
+struct Prepared {
+    const char* name;
+    const char* sql;
+    int values;
+};
+constexpr Prepared kStatements[] = {
+    {"insert", sql::postgres::kInsert, 6}, {"find", sql::postgres::kFind, 5},
+    {"trim", sql::postgres::kTrim, 2},     {"rank", sql::postgres::kRank, 1},
+    {"best", sql::postgres::kBest, 2},
+};
+
+} // namespace
+
+// A query's result, cleared when it goes out of scope.
+class PostgresStore::Result {
+  public:
+    explicit Result(PGresult* result) : result_(result) {}
+    ~Result() { PQclear(result_); }
+    Result(Result&& other) noexcept : result_(std::exchange(other.result_, nullptr)) {}
+    Result(const Result&) = delete;
+    Result& operator=(const Result&) = delete;
+    Result& operator=(Result&&) = delete;
+
+    ExecStatusType status() const { return PQresultStatus(result_); }
+    int rows() const { return PQntuples(result_); }
+    std::string text(int row, int column) const { return PQgetvalue(result_, row, column); }
+    std::int64_t integer(int row, int column) const { return std::stoll(text(row, column)); }
+
+  private:
+    PGresult* result_;
+};
+
+PostgresStore::PostgresStore(const std::string& uri, int keep) : uri_(uri), keep_(keep) {
+    try {
+        connect();
+    } catch (...) {
+        // No destructor runs for a store that was never made.
+        PQfinish(connection_);
+        throw;
+    }
+}
+
+PostgresStore::~PostgresStore() {
+    PQfinish(connection_);
+}
+
+void PostgresStore::connect() {
+    PQfinish(connection_);
+    connection_ = PQconnectdb(uri_.c_str());
+    if (PQstatus(connection_) != CONNECTION_OK)
+        throw StoreError(std::string("cannot connect to PostgreSQL: ") +
+                         PQerrorMessage(connection_));
+    execute("SET client_min_messages TO warning");
+    execute(sql::kPostgresSchema);
+    for (const auto& statement : kStatements) {
+        Result prepared(
+            PQprepare(connection_, statement.name, statement.sql, statement.values, nullptr));
+        if (prepared.status() != PGRES_COMMAND_OK)
+            throw StoreError(std::string("PostgreSQL: cannot prepare a query: ") +
+                             PQerrorMessage(connection_));
+    }
+}
+
+void PostgresStore::ensureConnected() {
+    if (PQstatus(connection_) != CONNECTION_OK)
+        connect();
+}
+
+// Fixed text only (the schema, transactions): every value goes through a prepared statement.
+void PostgresStore::execute(const char* sql) {
+    Result result(PQexec(connection_, sql));
+    const auto status = result.status();
+    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
+        throw StoreError(std::string("PostgreSQL: ") + PQerrorMessage(connection_));
+}
+
+PostgresStore::Result PostgresStore::run(const char* name, const std::vector<std::string>& values) {
+    std::vector<const char*> pointers;
+    for (const auto& value : values)
+        pointers.push_back(value.c_str());
+    Result result(PQexecPrepared(connection_, name, static_cast<int>(pointers.size()),
+                                 pointers.data(), nullptr, nullptr, 0));
+    const auto status = result.status();
+    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
+        throw StoreError(std::string("PostgreSQL: ") + PQerrorMessage(connection_));
+    return result;
+}
+
+AddResult PostgresStore::add(const Submission& entry, std::int64_t time) {
+    std::lock_guard lock(mutex_);
+    ensureConnected();
+    execute("BEGIN");
+    try {
+        AddResult result;
+        const std::string score = std::to_string(entry.score), size = std::to_string(entry.size);
+        const Result inserted =
+            run("insert", {entry.game, score, size, entry.name, entry.email, std::to_string(time)});
+        if (inserted.rows() == 1) {
+            result.outcome = Outcome::Added;
+            result.id = inserted.integer(0, 0);
+        } else {
+            const Result found = run("find", {entry.game, score, size, entry.name, entry.email});
+            if (found.rows() != 1)
+                throw StoreError("PostgreSQL: a repeated entry cannot be found");
+            result.outcome = Outcome::Repeat;
+            result.id = found.integer(0, 0);
+        }
+        run("trim", {entry.game, std::to_string(keep_)});
+        const Result rank = run("rank", {std::to_string(result.id)});
+        if (rank.rows() == 1)
+            result.rank = static_cast<int>(rank.integer(0, 0));
+        else
+            result = AddResult{};
+        execute("COMMIT");
+        return result;
+    } catch (...) {
+        PQclear(PQexec(connection_, "ROLLBACK"));
+        throw;
+    }
+}
+
+std::vector<ShownEntry> PostgresStore::best(const std::string& game, int limit) {
+    std::lock_guard lock(mutex_);
+    ensureConnected();
+    const Result rows = run("best", {game, std::to_string(limit)});
+    std::vector<ShownEntry> entries;
+    for (int row = 0; row < rows.rows(); ++row) {
+        ShownEntry shown;
+        shown.id = rows.integer(row, 0);
+        shown.score = static_cast<int>(rows.integer(row, 1));
+        shown.size = static_cast<int>(rows.integer(row, 2));
+        shown.name = rows.text(row, 3);
+        shown.time = rows.integer(row, 4);
+        shown.rank = row + 1;
+        entries.push_back(std::move(shown));
+    }
+    return entries;
+}
+
+} // namespace hof

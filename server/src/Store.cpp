@@ -1,0 +1,14 @@
+#include "Store.h"
+
+#include "PostgresStore.h"
+#include "SqliteStore.h"
+
+namespace hof {
+
+std::unique_ptr<Store> openStore(const std::string& db, int keep) {
+    if (db.starts_with("postgresql://") || db.starts_with("postgres://"))
+        return std::make_unique<PostgresStore>(db, keep);
+    return std::make_unique<SqliteStore>(db, keep);
+}
+
+} // namespace hof

@@ -1,0 +1,179 @@
+#include "Submission.h"
+
+#include <charconv>
+
+namespace hof {
+
+namespace {
+
+const std::string* firstValue(const Query& query, const std::string& key) {
+    const auto it = query.find(key);
+    return it == query.end() ? nullptr : &it->second;
+}
+
+// A whole number written with digits only, within [low, high].
+std::optional<int> numberIn(std::string_view text, int low, int high) {
+    if (text.empty() || text.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.front() == '-')
+        return std::nullopt;
+    if (value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::string_view trimSpaces(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::string decode(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '+') {
+            out += ' ';
+        } else if (text[i] == '%' && i + 2 < text.size() && hexDigit(text[i + 1]) >= 0 &&
+                   hexDigit(text[i + 2]) >= 0) {
+            out += static_cast<char>(hexDigit(text[i + 1]) * 16 + hexDigit(text[i + 2]));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+Query parseQuery(std::string_view query) {
+    Query parsed;
+    while (!query.empty()) {
+        const auto end = query.find('&');
+        const std::string_view pair = query.substr(0, end);
+        query = end == std::string_view::npos ? std::string_view() : query.substr(end + 1);
+        if (pair.empty())
+            continue;
+        const auto equals = pair.find('=');
+        parsed.emplace(decode(pair.substr(0, equals)), equals == std::string_view::npos
+                                                           ? std::string()
+                                                           : decode(pair.substr(equals + 1)));
+    }
+    return parsed;
+}
+
+bool isSubmission(const Query& query) {
+    return query.count("a") || query.count("b") || query.count("c");
+}
+
+std::optional<NameAndSize> splitNameAndSize(std::string_view b) {
+    static constexpr std::string_view kSize = " size=";
+    const auto at = b.rfind(kSize);
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    return NameAndSize{std::string(b.substr(0, at)), std::string(b.substr(at + kSize.size()))};
+}
+
+std::optional<int> printableLength(std::string_view text) {
+    int count = 0;
+    for (std::size_t i = 0; i < text.size(); ++count) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 0;
+        char32_t code = 0;
+        if (lead < 0x80) {
+            length = 1;
+            code = lead;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            code = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            code = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            code = lead & 0x07;
+        } else {
+            return std::nullopt;
+        }
+        if (i + length > text.size())
+            return std::nullopt;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return std::nullopt;
+            code = (code << 6) | (next & 0x3F);
+        }
+        // Overlong forms, surrogates and code points past Unicode are not text.
+        static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < kLeast[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+            return std::nullopt;
+        if (code < 0x20 || (code >= 0x7F && code <= 0x9F))
+            return std::nullopt;
+        i += length;
+    }
+    return count;
+}
+
+SubmissionCheck checkSubmission(const std::string& game, const Query& query) {
+    SubmissionCheck check;
+    Submission entry;
+    entry.game = game;
+    auto& problems = check.problems;
+
+    const std::string* a = firstValue(query, "a");
+    if (!a)
+        problems.push_back("The score (a=) is missing.");
+    else if (const auto score = numberIn(*a, kMinScore, kMaxScore))
+        entry.score = *score;
+    else
+        problems.push_back("The score must be a whole number from 1 to 32767.");
+
+    const std::string* b = firstValue(query, "b");
+    const auto nameAndSize = b ? splitNameAndSize(*b) : std::nullopt;
+    if (!b) {
+        problems.push_back("The name (b=) is missing.");
+    } else if (!nameAndSize) {
+        problems.push_back("The name must be followed by \" size=\" and the number of pieces.");
+    } else {
+        if (const auto size = numberIn(nameAndSize->size, kMinSize, kMaxSize))
+            entry.size = *size;
+        else
+            problems.push_back("The number of pieces must be a whole number from 4 to 2500.");
+        entry.name = std::string(trimSpaces(nameAndSize->name));
+        const auto length = printableLength(entry.name);
+        if (!length)
+            problems.push_back("The name may hold only printable characters.");
+        else if (*length == 0)
+            problems.push_back("The name is empty.");
+        else if (*length > kMaxNameLength)
+            problems.push_back("The name is longer than 40 characters.");
+    }
+
+    if (const std::string* c = firstValue(query, "c")) {
+        entry.email = std::string(trimSpaces(*c));
+        if (entry.email.size() > kMaxEmailLength)
+            problems.push_back("The e-mail address is longer than 100 characters.");
+        else if (!printableLength(entry.email))
+            problems.push_back("The e-mail address may hold only printable characters.");
+    }
+
+    if (problems.empty())
+        check.submission = std::move(entry);
+    return check;
+}
+
+} // namespace hof

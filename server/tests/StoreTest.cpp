@@ -1,0 +1,127 @@
+// The same tests for both stores. The PostgreSQL ones need a database: the test command starts
+// a throw-away cluster and names it in TESSARY_HOF_TEST_PG (see with_postgres.sh).
+#include "Store.h"
+
+#include <gtest/gtest.h>
+#include <libpq-fe.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+using namespace hof;
+
+namespace {
+
+Submission entry(int score, const std::string& name, int size = 80,
+                 const std::string& email = "x@y.org") {
+    return Submission{"tess", score, size, name, email};
+}
+
+std::vector<std::string> namesOf(const std::vector<ShownEntry>& entries) {
+    std::vector<std::string> names;
+    for (const auto& e : entries)
+        names.push_back(e.name);
+    return names;
+}
+
+class StoreTest : public testing::TestWithParam<std::string> {
+  protected:
+    void SetUp() override {
+        if (GetParam() == "sqlite") {
+            const auto folder =
+                std::filesystem::temp_directory_path() / ("hof-store-" + std::to_string(getpid()));
+            std::filesystem::create_directories(folder);
+            folder_ = folder;
+            db_ = (folder / "hof.sqlite").string();
+        } else {
+            const char* uri = std::getenv("TESSARY_HOF_TEST_PG");
+            if (!uri || !*uri)
+                GTEST_SKIP() << "TESSARY_HOF_TEST_PG is not set: run through with_postgres.sh";
+            db_ = uri;
+            dropTable();
+        }
+    }
+    void TearDown() override {
+        if (!folder_.empty())
+            std::filesystem::remove_all(folder_);
+    }
+    void dropTable() {
+        PGconn* connection = PQconnectdb(db_.c_str());
+        ASSERT_EQ(PQstatus(connection), CONNECTION_OK) << PQerrorMessage(connection);
+        PQclear(PQexec(connection, "SET client_min_messages TO warning"));
+        PQclear(PQexec(connection, "DROP TABLE IF EXISTS scores"));
+        PQfinish(connection);
+    }
+    std::unique_ptr<Store> open(int keep = kDefaultKeep) { return openStore(db_, keep); }
+
+    std::string db_;
+    std::filesystem::path folder_;
+};
+
+} // namespace
+
+TEST_P(StoreTest, BestFirstAndEqualScoresInTheOrderTheyCame) {
+    auto store = open();
+    EXPECT_EQ(store->add(entry(700, "First 700"), 1000).rank, 1);
+    EXPECT_EQ(store->add(entry(900, "Top"), 1001).rank, 1);
+    EXPECT_EQ(store->add(entry(600, "Low"), 1002).rank, 3);
+    const AddResult later = store->add(entry(700, "Second 700"), 1003);
+    EXPECT_EQ(later.outcome, Outcome::Added);
+    EXPECT_EQ(later.rank, 3);
+    const auto table = store->best("tess", 10);
+    EXPECT_EQ(namesOf(table), (std::vector<std::string>{"Top", "First 700", "Second 700", "Low"}));
+    EXPECT_EQ(table[2].id, later.id);
+    EXPECT_EQ(table[2].rank, 3);
+    EXPECT_EQ(table[2].score, 700);
+    EXPECT_EQ(table[2].size, 80);
+    EXPECT_EQ(table[2].time, 1003);
+    EXPECT_EQ(namesOf(store->best("tess", 2)), (std::vector<std::string>{"Top", "First 700"}));
+    EXPECT_TRUE(store->best("other", 10).empty());
+}
+
+TEST_P(StoreTest, TheSameSubmissionTwiceIsStoredOnce) {
+    auto store = open();
+    const AddResult first = store->add(entry(500, "Ann"), 1000);
+    store->add(entry(800, "Bo"), 1001);
+    const AddResult reload = store->add(entry(500, "Ann"), 1060);
+    EXPECT_EQ(reload.outcome, Outcome::Repeat);
+    EXPECT_EQ(reload.id, first.id);
+    EXPECT_EQ(reload.rank, 2);
+    // Any difference, the e-mail included, makes another result.
+    EXPECT_EQ(store->add(entry(500, "Ann", 81), 1100).outcome, Outcome::Added);
+    EXPECT_EQ(store->add(entry(500, "Ann", 80, "other@y.org"), 1100).outcome, Outcome::Added);
+    EXPECT_EQ(store->best("tess", 10).size(), 4u);
+}
+
+TEST_P(StoreTest, OnlyTheBestAreKeptForEachGame) {
+    auto store = open(3);
+    for (int score : {50, 40, 30})
+        store->add(entry(score, "n" + std::to_string(score)), score);
+    Submission elsewhere = entry(1, "other game");
+    elsewhere.game = "else";
+    store->add(elsewhere, 1);
+    const AddResult low = store->add(entry(30, "too late"), 99);
+    EXPECT_EQ(low.outcome, Outcome::TooLow);
+    EXPECT_EQ(low.rank, 0);
+    EXPECT_EQ(store->add(entry(45, "n45"), 100).rank, 2);
+    EXPECT_EQ(namesOf(store->best("tess", 10)), (std::vector<std::string>{"n50", "n45", "n40"}));
+    EXPECT_EQ(namesOf(store->best("else", 10)), std::vector<std::string>{"other game"});
+}
+
+TEST_P(StoreTest, NothingIsLostWhenTheStoreIsOpenedAgain) {
+    open()->add(entry(321, "<b>Ann</b> & \"Bo\" 'x' ; DROP TABLE scores; --"), 1000);
+    auto store = open();
+    const auto table = store->best("tess", 10);
+    ASSERT_EQ(table.size(), 1u);
+    EXPECT_EQ(table[0].name, "<b>Ann</b> & \"Bo\" 'x' ; DROP TABLE scores; --");
+    EXPECT_EQ(store->add(entry(321, table[0].name), 2000).outcome, Outcome::Repeat);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sqlite, StoreTest, testing::Values("sqlite"));
+INSTANTIATE_TEST_SUITE_P(Postgres, StoreTest, testing::Values("postgres"));
+
+TEST(StoreOpening, AFolderThatCannotHoldTheFileIsReported) {
+    EXPECT_THROW(openStore("/nonexistent-folder/hof.sqlite"), StoreError);
+    EXPECT_THROW(openStore("postgresql://nobody@/none?host=/nonexistent-folder"), StoreError);
+}
