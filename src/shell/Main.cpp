@@ -3,6 +3,7 @@
 #include "display/BasePicture.h"
 #include "display/BoardCanvas.h"
 #include "display/MoveBox.h"
+#include "shell/PlayKeys.h"
 #include "shell/ToolBar.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ Main::Main(ProgramState& state, MainServices& services)
       toolBar_(std::make_unique<ToolBar>(
           QString::fromStdString((services.programFolder / "icons" / "toolbar").string()))),
       play_(state.game, state.settings, *this), hints_(state.game, *this, play_),
-      flow_(state.game, *this, play_, services.random),
+      keyboard_(state.game, *this, play_), flow_(state.game, *this, play_, services.random),
       effects_(state.settings, state.audio, services.sound, *this, services.programFolder.string()),
       music_(state.settings, state.audio, services.midi, effects_, *this, services.random,
              services.programFolder.string()) {
@@ -47,6 +48,7 @@ Main::Main(ProgramState& state, MainServices& services)
     Picture1 = new BoardCanvas(state_.game, *basePic, client_);
     Picture1->move(0, 0);
     Picture1->onMouseDown = [this](int button, float x, float y) {
+        keyboard_.boardClicked();
         play_.Picture1_MouseDown(button, x, y);
     };
     moveBox = new MoveBox(client_);
@@ -130,10 +132,18 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     const int code = virtualKeyCode(key->key());
     const bool functionKey = code >= kF2 && code <= kF10 && key->modifiers() == Qt::NoModifier;
-    if (!functionKey && !state_.game.play.peekShown)
+    const std::optional<PlayKey> playKey = playKeyOf(*key);
+    // A menu bar working from the keyboard keeps its own arrows, Space and Enter.
+    const bool keyOfPlay =
+        playKey && state_.game.play.gameOn && qobject_cast<QMenuBar*>(widget) == nullptr;
+    if (!functionKey && !keyOfPlay && !state_.game.play.peekShown)
         return QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::ShortcutOverride) {
         event->accept(); // the key comes to us as a key press, not as a menu shortcut
+        return true;
+    }
+    if (keyOfPlay && !state_.game.play.peekShown) {
+        keyboard_.keyDown(*playKey, key->isAutoRepeat());
         return true;
     }
     if (!key->isAutoRepeat() || !state_.game.play.peekShown)

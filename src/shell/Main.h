@@ -7,6 +7,7 @@
 #include "display/IdleHiding.h"
 #include "engine/GameHost.h"
 #include "engine/Hints.h"
+#include "engine/KeyboardPlay.h"
 #include "engine/NewPuzzleFlow.h"
 #include "engine/Play.h"
 #include "shell/ProgramState.h"
@@ -176,6 +177,7 @@ class Main : public QMainWindow, public GameHost, public AudioHost {
     std::unique_ptr<ToolBar> toolBar_;
     Play play_;
     Hints hints_;
+    KeyboardPlay keyboard_;
     NewPuzzleFlow flow_;
     SoundEffects effects_;
     Music music_;

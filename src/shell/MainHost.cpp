@@ -196,6 +196,7 @@ void Main::applyLayout() {
     if (!prepared_)
         return;
     applyPreparedBoard(*prepared_, state_.game, *Picture1, *basePic);
+    state_.game.cursor = KeyboardCursor(); // every new board starts with the cursor hidden
     fitWindowToBoard();
     toolBar_->gameLayout(prepared_->smallPicture.isNull() ? prepared_->base
                                                           : prepared_->smallPicture);
