@@ -16,7 +16,7 @@ if [ $# -ne 2 ]; then
     exit 2
 fi
 program_dir=$(cd "$1" && pwd)
-# shellcheck source=x_session.sh
+# shellcheck source-path=SCRIPTDIR source=x_session.sh
 source "$(dirname "$0")/x_session.sh"
 x_session_begin "$2"
 
