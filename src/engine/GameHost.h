@@ -19,6 +19,8 @@ class GameHost {
     virtual void Picture1_Paint() = 0; // full repaint; also hides the solution picture
     virtual void drawSelectionOutline(int col, int row) = 0; // red dotted outline
     virtual void bringBoardToFront() = 0;
+    // Shows the board picture again as it was last drawn (the idle timer may have hidden it).
+    virtual void showBoard() = 0;
 
     // Sound effect number n of the sound list.
     virtual void playsfx(int n) = 0;
@@ -58,9 +60,13 @@ class GameHost {
     virtual void minimizeMain() = 0;
 
     // The new-puzzle flow. Dialogs are modal: each returns once the player has closed it.
-    virtual void MenuSave_Click() = 0;
+    // Saving the game in play: written, given up in the chooser, or not written (the player
+    // has been told why).
+    enum class SaveOutcome { saved, cancelled, failed };
+    virtual SaveOutcome MenuSave_Click() = 0;
     virtual void setDefaultPointer() = 0;
-    virtual void showNewPuzzleDialog() = 0; // sets imgAcross, imgDown, puzType, fitMode
+    // Sets imgAcross, imgDown, puzType, fitMode; false when closed without "Ok".
+    virtual bool showNewPuzzleDialog() = 0;
     virtual void putINI() = 0;
     virtual void showImageChooser() = 0; // sets chosenFile (empty when cancelled), chosenTitle
     // Loads and checks every image of the puzzle without changing anything; on failure it has

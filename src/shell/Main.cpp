@@ -131,7 +131,9 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
         return QMainWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const int code = virtualKeyCode(key->key());
-    const bool functionKey = code >= kF2 && code <= kF10 && key->modifiers() == Qt::NoModifier;
+    // Shift makes no difference to the function keys; with Ctrl or Alt they are not the game's.
+    const bool functionKey = code >= kF2 && code <= kF10 &&
+                             (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
     const std::optional<PlayKey> playKey = playKeyOf(*key);
     // A menu bar working from the keyboard keeps its own arrows, Space and Enter.
     const bool keyOfPlay =
@@ -152,8 +154,10 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Main::closeEvent(QCloseEvent* event) {
-    if (!unloaded_)
-        Form_Unload();
+    if (!unloaded_ && !Form_Unload()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 
@@ -205,6 +209,8 @@ void Main::Timer4_Timer() {
         Picture1->hide();
     if (tick.interval)
         Timer4->setInterval(*tick.interval);
+    if (tick.stop)
+        Timer4->stop(); // setBlinkTimer wakes it with the next game
 }
 
 } // namespace tessary

@@ -63,13 +63,16 @@ class Main : public QMainWindow, public GameHost, public AudioHost {
     // The start-up, up to showing the window; the About box follows once it is on screen.
     void Form_Load();
     // The shut-down: offers to save a game in play, then writes the settings and the Hall
-    // of Fame and stops the music.
-    void Form_Unload();
+    // of Fame and stops the music. False when a failed save called the exit off.
+    bool Form_Unload();
+    // The desktop session is ending (a logout, SIGTERM): from now on nothing asks the player
+    // anything, and the game in play is saved to last-game.sav in the data folder.
+    void endSession();
 
     // Menu commands.
     void MenuNewGame_Click();
     void MenuOpenGame_Click();
-    void MenuSave_Click() override;
+    SaveOutcome MenuSave_Click() override;
     void MenuExit_Click();
     void MenuPerformance_Click();
     void MenuHallOfFame_Click();
@@ -118,6 +121,7 @@ class Main : public QMainWindow, public GameHost, public AudioHost {
     void Picture1_Paint() override;
     void drawSelectionOutline(int col, int row) override;
     void bringBoardToFront() override;
+    void showBoard() override;
     void playsfx(int n) override;
     void setBlinkTimer(bool on) override;
     void setSaveEnabled(bool on) override;
@@ -141,7 +145,7 @@ class Main : public QMainWindow, public GameHost, public AudioHost {
     void hideMoveBox() override;
     void minimizeMain() override;
     void setDefaultPointer() override;
-    void showNewPuzzleDialog() override;
+    bool showNewPuzzleDialog() override;
     void putINI() override;
     void showImageChooser() override;
     bool prepareLayout() override;
@@ -170,6 +174,7 @@ class Main : public QMainWindow, public GameHost, public AudioHost {
     ScreenRoom screenRoom() const;
     void fitWindowToBoard();
     void showCritical(const QString& text);
+    SaveOutcome saveLastGame();
     void showHofWindow();
 
     ProgramState& state_;
@@ -186,6 +191,7 @@ class Main : public QMainWindow, public GameHost, public AudioHost {
     QWidget* client_ = nullptr;
     qint64 shuffleStartMs_ = 0;
     bool unloaded_ = false;
+    bool sessionEnding_ = false;
 };
 
 } // namespace tessary

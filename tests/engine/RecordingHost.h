@@ -21,6 +21,7 @@ class RecordingHost : public GameHost {
     void Picture1_Paint() override;
     void drawSelectionOutline(int col, int row) override;
     void bringBoardToFront() override;
+    void showBoard() override;
     void playsfx(int n) override;
     void setBlinkTimer(bool on) override;
     void setSaveEnabled(bool on) override;
@@ -44,9 +45,9 @@ class RecordingHost : public GameHost {
     void moveMoveBox(int left, int top) override;
     void hideMoveBox() override;
     void minimizeMain() override;
-    void MenuSave_Click() override;
+    SaveOutcome MenuSave_Click() override;
     void setDefaultPointer() override;
-    void showNewPuzzleDialog() override;
+    bool showNewPuzzleDialog() override;
     void putINI() override;
     void showImageChooser() override;
     bool prepareLayout() override;
@@ -58,6 +59,8 @@ class RecordingHost : public GameHost {
     // Scripted dialogs: what the new-puzzle dialog does, the pictures the chooser hands back
     // in turn (file, title; "" for a cancel), whether the pictures load, and the layout.
     std::function<void()> onNewPuzzleDialog;
+    bool newPuzzleDialogOk = true; // false: closed by Esc or its close box
+    SaveOutcome saveOutcome = SaveOutcome::saved;
     std::deque<std::pair<std::string, std::string>> chooserAnswers;
     std::function<void()> onImageChooser;
     bool picturesLoad = true;

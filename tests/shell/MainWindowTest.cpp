@@ -4,6 +4,7 @@
 #include "shell/GameWindowFixture.h"
 #include "shell/Main.h"
 #include "shell/ToolBar.h"
+#include "storage/SavedGame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace tessary::testing {
@@ -272,10 +274,12 @@ TEST_F(MainWindowTest, SavingThenOpeningGivesTheSameGame) {
     EXPECT_FALSE(cursor.shown());
     EXPECT_EQ(std::pair(cursor.col(), cursor.row()), std::pair(1, 1));
     cursor.move(KeyboardCursor::Move::Last, 2, 2);
+    state.game.play.peekShown = true; // an overlay on the board being replaced
     savedGames.answers = {file};
     main->MenuOpenGame->trigger();
     EXPECT_FALSE(cursor.shown());
     EXPECT_EQ(std::pair(cursor.col(), cursor.row()), std::pair(1, 1));
+    EXPECT_FALSE(state.game.play.peekShown);
     EXPECT_EQ(savedGames.showings.back().title, "Open Existing Puzzle");
     EXPECT_EQ(savedGames.showings.back().flags, 4096);
     EXPECT_TRUE(state.game.play.gameOn);
@@ -506,6 +510,127 @@ TEST_F(MainWindowTest, TheSlideEndsWithThePieceExactlyOverItsHomeCell) {
     EXPECT_EQ(tile.pixel(w / 2, h / 2), base.pixel(w / 2, h / 2));
     main->hideMoveBox();
     EXPECT_TRUE(main->moveBox->isHidden());
+}
+
+} // namespace
+} // namespace tessary::testing
+
+namespace tessary::testing {
+namespace {
+
+TEST_F(MainWindowTest, AGiveUpLongAfterTheDialogsOpenedShowsTheBoardAgain) {
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    main->Timer4_Timer(); // a minute of play
+    savedGames.answers = {std::nullopt};
+    // Two more minutes pass with the dialog open, where no game is in play.
+    dialogs.newPuzChoice = [this](PuzzleDescription&) {
+        main->Timer4_Timer();
+        main->Timer4_Timer();
+    };
+    dialogs.pictures = {""};
+    main->MenuNewGame->trigger();
+    EXPECT_TRUE(state.game.play.gameOn);
+    EXPECT_FALSE(main->Picture1->isHidden());
+}
+
+TEST_F(MainWindowTest, ASaveThatFailsIsNamedAndTheGameStaysInPlay) {
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    const std::string file = dir.filePath("gone/game.sav").toStdString();
+    const auto failedSaves = [this, &file] {
+        return std::count(dialogs.log.begin(), dialogs.log.end(),
+                          "message The game could not be saved to " + file +
+                              ":\nNo such file or directory");
+    };
+    savedGames.answers = {file};
+    main->MenuSave->trigger();
+    EXPECT_EQ(failedSaves(), 1);
+    ASSERT_FALSE(beep.beeps.empty());
+    EXPECT_EQ(beep.beeps.back(), Beep::Kind::Hand);
+    EXPECT_TRUE(state.game.play.gameOn);
+
+    // The save before a new puzzle fails too: the new puzzle is not started.
+    savedGames.answers = {file};
+    startPuzzle(kSingle, 2, 2, {picture("b.bmp").toStdString()});
+    EXPECT_EQ(failedSaves(), 2);
+    EXPECT_EQ(std::count(dialogs.log.begin(), dialogs.log.end(), "NewPuz"), 1);
+    EXPECT_EQ(state.game.board.boardAcross, 3);
+
+    // At exit a failed save calls the exit off; a cancelled one still exits.
+    QFile::remove(dir.filePath("Tessary.ini")); // written when the puzzle started
+    savedGames.answers = {file};
+    main->close();
+    EXPECT_EQ(failedSaves(), 3);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(QFile::exists(dir.filePath("Tessary.ini")));
+    savedGames.answers = {std::nullopt};
+    main->close();
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_TRUE(QFile::exists(dir.filePath("Tessary.ini")));
+}
+
+TEST_F(MainWindowTest, AnEndingSessionKeepsTheGameInPlayWithoutAsking) {
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    state.game.play.swaps = 6;
+    const std::string expected = savedGameText(state.game, state.settings);
+    // The session ends while the save dialog is up: the dialog is cancelled by it.
+    savedGames.onShow = [this] { main->endSession(); };
+    savedGames.answers = {std::nullopt};
+    main->MenuSave->trigger();
+    EXPECT_EQ(fileText("last-game.sav"), expected);
+
+    QFile::remove(dir.filePath("last-game.sav"));
+    main->close();
+    EXPECT_EQ(savedGames.showings.size(), 1u); // nothing asked at the exit
+    EXPECT_EQ(fileText("last-game.sav"), expected);
+    EXPECT_TRUE(QFile::exists(dir.filePath("Tessary.ini")));
+    EXPECT_EQ(fileText("tess.hof"), " 0 \r\n");
+    EXPECT_FALSE(main->isVisible());
+}
+
+TEST_F(MainWindowTest, FunctionKeysActWithShiftHeldToo) {
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    main->show();
+    QTest::keyClick(main.get(), Qt::Key_F2, Qt::ShiftModifier);
+    EXPECT_TRUE(state.game.play.showMisplaced);
+    QTest::keyClick(main.get(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_TRUE(state.game.play.peekShown);
+}
+
+// Whatever fails inside a handler is skipped and play goes on: nothing ends the program.
+TEST_F(MainWindowTest, AFailureInsideAHandlerIsSkippedAndPlayGoesOn) {
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    GameState& s = state.game;
+    GridPos misplaced;
+    for (int c = 1; c <= 3; ++c)
+        for (int r = 1; r <= 3; ++r)
+            if (!s.isSolved(c, r))
+                misplaced = {int16_t(c), int16_t(r)};
+    ASSERT_NE(misplaced.x, 0);
+    s.play.selX = 60; // past the cell tables: the swap's lookup fails
+    s.play.selY = 1;
+    EXPECT_NO_THROW(clickCell(Qt::RightButton, misplaced.x, misplaced.y));
+    EXPECT_TRUE(s.play.gameOn);
+    clickCell(Qt::LeftButton, misplaced.x, misplaced.y);
+    EXPECT_EQ((GridPos{s.play.selX, s.play.selY}), misplaced);
+}
+
+TEST_F(MainWindowTest, AHiddenFinishedBoardStopsTheIdleTimerUntilAGameIsInPlay) {
+    startPuzzle(kSingle, 2, 2, {picture("a.bmp").toStdString()});
+    const std::string file = dir.filePath("game.sav").toStdString();
+    savedGames.answers = {file};
+    main->MenuSave->trigger();
+    main->Timer4_Timer(); // a minute of play
+    solveByClicks();
+    ASSERT_FALSE(state.game.play.gameOn);
+    main->Timer4_Timer();
+    main->Timer4_Timer();
+    EXPECT_TRUE(main->Picture1->isHidden());
+    EXPECT_FALSE(main->Timer4->isActive());
+
+    savedGames.answers = {file};
+    main->MenuOpenGame->trigger();
+    ASSERT_TRUE(state.game.play.gameOn);
+    EXPECT_TRUE(main->Timer4->isActive());
 }
 
 } // namespace
