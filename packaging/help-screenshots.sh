@@ -219,6 +219,10 @@ xdotool key F4
 grab "$toolbar" hint-small-image
 xdotool key F4
 
+# --- the keyboard cursor: Down shows it below the top-left cell, beside the selection
+xdotool key Down
+grab "$main" keyboard-cursor 100% "$closeup"
+
 # --- score and Hall of Fame
 xdotool key ctrl+p
 wait_for "\"Score\"" 10 active_titled Score

@@ -7,6 +7,7 @@
 #include "platform/QtShell.h"
 #include "platform/SoundDevice.h"
 #include "platform/SoundServiceSdl.h"
+#include "shell/GameApplication.h"
 #include "shell/MainDialogs.h"
 #include "shell/ProgramState.h"
 
@@ -27,23 +28,28 @@
 namespace {
 
 #if defined(Q_OS_UNIX)
-// SIGTERM (a logout, `kill`) closes the game as "Exit" does, with the normal shut-down: open
-// dialogs are cancelled, then the settings and the Hall of Fame are written. The handler only
-// writes a byte; the window thread does the rest. A second SIGTERM ends the game at once.
+// SIGTERM (a logout, `kill`) ends the game without a question: the session is marked as
+// ending, every open dialog is cancelled and every event loop left; once the window thread
+// is back in main, the normal shut-down runs, saving the game in play to last-game.sav in the
+// data folder instead of asking where. The handler itself only writes a byte to a socket,
+// which is safe in a signal handler; a second SIGTERM ends the game at once.
 int termSocket[2] = {-1, -1};
+bool sessionEnded = false;
 
 void onTerm(int) {
     const char byte = 1;
     [[maybe_unused]] const auto sent = ::write(termSocket[1], &byte, 1);
 }
 
-void closeOnTerm(QWidget& window) {
+void closeOnTerm(tessary::Main& window) {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, termSocket) != 0)
         return;
     auto* notifier = new QSocketNotifier(termSocket[0], QSocketNotifier::Read, &window);
     QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
         notifier->setEnabled(false);
         std::signal(SIGTERM, SIG_DFL);
+        sessionEnded = true;
+        window.endSession();
         for (int i = 0; i < 8 && QApplication::activeModalWidget() != nullptr; ++i) {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* dialog = qobject_cast<QDialog*>(modal))
@@ -51,8 +57,9 @@ void closeOnTerm(QWidget& window) {
             else
                 modal->close();
         }
-        window.close();
-        QCoreApplication::quit(); // also ends the loops of dialogs cancelled just now
+        // Ends the loops of the dialogs cancelled just now and of the window; a dialog the
+        // code under them would open next returns at once, cancelled.
+        QCoreApplication::quit();
     });
     struct sigaction action = {};
     action.sa_handler = onTerm;
@@ -66,7 +73,7 @@ void closeOnTerm(QWidget& window) {
 
 int main(int argc, char* argv[]) {
     using namespace tessary;
-    QApplication app(argc, argv);
+    GameApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessary"));
     QApplication::setOrganizationName(QStringLiteral("Tessary"));
     QApplication::setQuitOnLastWindowClosed(true);
@@ -110,5 +117,10 @@ int main(int argc, char* argv[]) {
 #endif
     // The About box opens over the main window once the window is on screen.
     QTimer::singleShot(0, &window, [&window] { window.MenuAbout_Click(); });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+#if defined(Q_OS_UNIX)
+    if (sessionEnded)
+        window.close(); // the shut-down, unless it ran already
+#endif
+    return status;
 }

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace tessary {
 
@@ -57,23 +58,21 @@ QRect matchSize(QRect from, QSize size, const QRect& bounds) {
 }
 
 // An outline drawn straight into the image's pixels, along the cell's own border pixels
-// (x..x+w-1, y..y+h-1) clockwise from the top-left corner, `thickness` rings deep. A dotted
-// outline sets one run of `thickness` pixels in three along that path (the inner rings
-// following the outer one), so every outline of the same cell covers the same dots, and a
-// blink in the other colour replaces every dot of the last.
-void drawOutline(QImage& image, QRect cell, const QColor& color, bool dotted, int thickness = 1) {
+// (x..x+w-1, y..y+h-1) clockwise from the top-left corner, `thickness` rings deep. Each pixel
+// takes the colour `colorAt` gives for its place along the outer ring (the inner rings
+// following the outer one), or stays as it is when it gives none.
+template <class ColorAt>
+void traceOutline(QImage& image, QRect cell, int thickness, ColorAt colorAt) {
     if (image.depth() != 32)
         return;
-    const QRgb rgb = color.rgb();
     uchar* bits = image.bits();
     const qsizetype bpl = image.bytesPerLine();
     const int x0 = cell.left(), y0 = cell.top(), x1 = cell.right(), y1 = cell.bottom();
     // `along` is the place on the outer ring level with the pixel.
     auto put = [&](int x, int y, int along) {
-        if (dotted && (along / thickness) % 3 != 0)
-            return;
-        if (x >= 0 && y >= 0 && x < image.width() && y < image.height())
-            reinterpret_cast<QRgb*>(bits + y * bpl)[x] = rgb;
+        const std::optional<QRgb> rgb = colorAt(along);
+        if (rgb && x >= 0 && y >= 0 && x < image.width() && y < image.height())
+            reinterpret_cast<QRgb*>(bits + y * bpl)[x] = *rgb;
     };
     const int right = x1 - x0, down = right + (y1 - y0), back = down + (x1 - x0);
     for (int ring = 0; ring < thickness; ++ring) {
@@ -91,6 +90,29 @@ void drawOutline(QImage& image, QRect cell, const QColor& color, bool dotted, in
             for (int y = b - 1; y > t; --y)
                 put(l, y, back + (y1 - y));
     }
+}
+
+// A solid or dotted outline in one colour. A dotted outline sets one run of `thickness`
+// pixels in three, so every outline of the same cell covers the same dots, and a blink in the
+// other colour replaces every dot of the last.
+void drawOutline(QImage& image, QRect cell, const QColor& color, bool dotted, int thickness = 1) {
+    const QRgb rgb = color.rgb();
+    traceOutline(image, cell, thickness, [&](int along) -> std::optional<QRgb> {
+        if (dotted && (along / thickness) % 3 != 0)
+            return std::nullopt;
+        return rgb;
+    });
+}
+
+// The keyboard cursor: dashes in two colours, two lines wide, just inside the border pixels
+// where the misplaced and selection outlines go, so it shows on any picture beside them.
+void drawCursorOutline(QImage& image, QRect cell, int line) {
+    const QRgb light = boardColors::cursorLight().rgb();
+    const QRgb dark = boardColors::cursorDark().rgb();
+    const int dash = 4 * line;
+    traceOutline(
+        image, cell.adjusted(line, line, -line, -line), 2 * line,
+        [&](int along) -> std::optional<QRgb> { return (along / dash) % 2 == 0 ? light : dark; });
 }
 
 } // namespace
@@ -140,6 +162,8 @@ void BoardCanvas::paintCell(int col, int row) {
         outline(cell, boardColors::misplaced(), false);
     if (state_.play.selX != 0 && col == state_.play.selX && row == state_.play.selY)
         outline(cell, boardColors::selection(), true);
+    if (state_.cursor.isAt(col, row))
+        drawCursorOutline(backing_, target, deviceLineWidth(backing_.devicePixelRatio()));
 }
 
 void BoardCanvas::drawCell(int col, int row) {

@@ -27,7 +27,8 @@ class BoardCanvas : public QWidget {
     void resetBoard(QSize size);
 
     // Draws cell (col, row): its piece from basePic, the yellow outline when misplaced pieces
-    // are shown and this one is misplaced, the red dotted outline when it is the selection.
+    // are shown and this one is misplaced, the red dotted outline when it is the selection,
+    // and the keyboard cursor's dashes when the cursor is shown on it.
     void drawCell(int col, int row);
 
     // The selection's red dotted outline on cell (col, row), without redrawing the cell.

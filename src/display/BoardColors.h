@@ -21,6 +21,12 @@ inline QColor selection() {
 inline QColor blinkOther() {
     return QColor(0, 0, 255);
 } // the selection's other blink colour
+inline QColor cursorLight() {
+    return QColor(255, 255, 255);
+} // the keyboard cursor's dashes, in turn
+inline QColor cursorDark() {
+    return QColor(0, 0, 0);
+}
 inline QColor markOutline() {
     return QColor(0, 0, 255);
 }

@@ -9,15 +9,17 @@ IdleTick IdleHiding::Timer4_Timer(bool gameOn, bool minimized) {
         tick.interval = kPlayingInterval;
         return tick;
     }
-    if (minimized)
-        return tick;
-    if (idleStage_ == 2) {
-        tick.hideBoard = true;
-        idleStage_ = 0;
-        tick.interval = kHiddenInterval;
-    } else if (idleStage_ == 3) {
-        idleStage_ = 2;
+    if (!minimized) {
+        if (idleStage_ == 2) {
+            tick.hideBoard = true;
+            idleStage_ = 0;
+            tick.interval = kHiddenInterval;
+        } else if (idleStage_ == 3) {
+            idleStage_ = 2;
+        }
     }
+    // At stage 0 with no game in play every tick does nothing until a game starts.
+    tick.stop = idleStage_ == 0;
     return tick;
 }
 

@@ -9,12 +9,14 @@ namespace tessary {
 struct IdleTick {
     bool hideBoard = false;
     std::optional<int> interval; // the timer's new interval in ms, when it changes
+    bool stop = false;           // nothing can change until a game is in play again
 };
 
 // Timer4: some time after a game ends the board picture is hidden. While a game is in play
 // the timer ticks every minute and arms stage 3; once the game is over the next tick moves to
-// stage 2 and the one after hides the board, after which the timer ticks every 10 ms and does
-// nothing until a game is in play again. A minimised window keeps its board.
+// stage 2 and the one after hides the board, after which nothing can change until a game is
+// in play again: the timer is stopped then, and started again with the game. A minimised
+// window keeps its board.
 class IdleHiding {
   public:
     static constexpr int kStartInterval = 10000;

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "engine/GridPos.h"
-
 namespace tessary {
 
-// The board on screen, as the rules see it: cells, outlines, marks, the solution picture over
-// the board and the tile that slides during an assist. Positions are board pixels.
+// The board on screen, as the rules see it: cells, outlines and marks. Positions are cells.
 class BoardView {
   public:
     enum class MarkColor { Blue, Green };
@@ -17,14 +14,8 @@ class BoardView {
     virtual void drawSelectionOutline(int col, int row) = 0; // red dotted outline
     virtual void drawMark(int col, int row, MarkColor fill) = 0;
     virtual void bringBoardToFront() = 0;
-    virtual void showSolutionPicture() = 0;
-    virtual void hideSolutionPicture() = 0;
-
-    // The moving tile showing the piece whose home is `home`.
-    virtual void showMoveBox(int left, int top, GridPos home) = 0;
-    virtual void moveMoveBox(int left, int top) = 0;
-    virtual void hideMoveBox() = 0;
-
+    // Shows the board picture again as it was last drawn (the idle timer may have hidden it).
+    virtual void showBoard() = 0;
     // Called after every exchange of the shuffle, so the player can watch it happen.
     virtual void shuffleProgress(int done, int total) = 0;
     virtual void setBoardInputEnabled(bool on) = 0;

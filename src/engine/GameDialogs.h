@@ -8,11 +8,16 @@ namespace tessary {
 // chose is written into the puzzle description handed to the window.
 class GameDialogs {
   public:
+    // Saving the game in play: written, given up in the chooser, or not written (the player
+    // has been told why).
+    enum class SaveOutcome { saved, cancelled, failed };
+
     virtual ~GameDialogs() = default;
 
-    virtual void MenuSave_Click() = 0;      // offers to save the game in play
-    virtual void showNewPuzzleDialog() = 0; // sets imgAcross, imgDown, puzType, fitMode
-    virtual void showImageChooser() = 0;    // sets chosenFile ("" when cancelled), chosenTitle
+    virtual SaveOutcome MenuSave_Click() = 0;
+    // Sets imgAcross, imgDown, puzType, fitMode; false when closed without "Ok".
+    virtual bool showNewPuzzleDialog() = 0;
+    virtual void showImageChooser() = 0; // sets chosenFile ("" when cancelled), chosenTitle
     virtual void showScoreWindow(const std::string& performanceText) = 0;
 };
 

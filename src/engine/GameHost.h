@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BoardOverlays.h"
 #include "engine/BoardView.h"
 #include "engine/GameDialogs.h"
 #include "engine/PuzzleFiles.h"
@@ -14,6 +15,7 @@ namespace tessary {
 // opens anything itself; the edge changes the game only through the engine's operations.
 struct GameHost {
     BoardView& board;
+    BoardOverlays& overlays;
     SoundPlayer& sounds;
     ToolbarView& toolbar;
     WindowControls& window;

@@ -2,6 +2,7 @@
 
 #include "engine/CellGrid.h"
 #include "engine/GridPos.h"
+#include "engine/KeyboardCursor.h"
 #include "engine/PieceLimits.h"
 
 #include <array>
@@ -62,8 +63,9 @@ struct GameState {
     PuzzleDescription puzzle;
     BoardGeometry board;
     PlayState play;
-    CellGrid pieceAt; // pieceAt(c, r): home of the piece shown at cell (c, r)
-    CellGrid cellOf;  // cellOf(hc, hr): the cell where the piece with home (hc, hr) lies
+    CellGrid pieceAt;      // pieceAt(c, r): home of the piece shown at cell (c, r)
+    CellGrid cellOf;       // cellOf(hc, hr): the cell where the piece with home (hc, hr) lies
+    KeyboardCursor cursor; // only for the player's eyes: never saved
 
     bool isSolved(int col, int row) const {
         return pieceAt(col, row) == GridPos{int16_t(col), int16_t(row)};

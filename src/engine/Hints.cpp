@@ -64,13 +64,13 @@ void Hints::toggleGrid() {
 void Hints::showSolution() {
     if (!s_.play.gameOn)
         return;
-    host_.board.showSolutionPicture();
+    host_.overlays.showSolutionPicture();
     addToCounter(s_.play.peeks, 1);
     play_.board().countLeft();
 }
 
 void Hints::basePic_Click() {
-    host_.board.hideSolutionPicture();
+    host_.overlays.hideSolutionPicture();
 }
 
 void Hints::showSmallImage() {
@@ -112,15 +112,15 @@ void Hints::showPlaced() {
 void Hints::slide(GridPos from, GridPos to, GridPos home, int sound) {
     const int w = s_.board.pieceW;
     const int h = s_.board.pieceH;
-    host_.board.showMoveBox((from.x - 1) * w, (from.y - 1) * h, home);
+    host_.overlays.showMoveBox((from.x - 1) * w, (from.y - 1) * h, home);
     host_.sounds.playsfx(sound);
     for (int i = 1; i <= kSlideSteps; ++i) {
         const double col = double(to.x - from.x) * i / kSlideSteps + from.x - 1;
         const double row = from.y + double(to.y - from.y) * i / kSlideSteps - 1;
-        host_.board.moveMoveBox(static_cast<int>(std::lround(col * w)),
-                                static_cast<int>(std::lround(row * h)));
+        host_.overlays.moveMoveBox(static_cast<int>(std::lround(col * w)),
+                                   static_cast<int>(std::lround(row * h)));
     }
-    host_.board.hideMoveBox();
+    host_.overlays.hideMoveBox();
 }
 
 void Hints::fetchCorrectPiece() {

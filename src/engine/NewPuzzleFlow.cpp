@@ -15,17 +15,25 @@ std::string titleOf(const std::string& chosenTitle) {
 } // namespace
 
 void NewPuzzleFlow::newPuzzle() {
-    if (s_.play.gameOn)
-        host_.dialogs.MenuSave_Click();
+    // A game the player meant to keep but that could not be written stays in play; the
+    // player has been told why and may save it elsewhere first.
+    if (s_.play.gameOn && host_.dialogs.MenuSave_Click() == GameDialogs::SaveOutcome::failed)
+        return;
     const bool wasOn = s_.play.gameOn;
     // The dialog and the chooser write the new choice straight into the puzzle description;
-    // if the new puzzle is given up, the game in play must keep describing its own board.
-    const PuzzleDescription inPlay = s_.puzzle;
+    // if the new puzzle is given up, the board on screen must keep its own description (the
+    // save and the performance evaluation read it).
+    const PuzzleDescription shown = s_.puzzle;
     s_.play.gameOn = false;
     host_.window.setBlinkTimer(false);
     host_.toolbar.setToolbarVisible(false);
     host_.window.setDefaultPointer();
-    host_.dialogs.showNewPuzzleDialog();
+    // The dialog closed by Esc or its close box gives up, as a cancelled chooser does.
+    if (!host_.dialogs.showNewPuzzleDialog()) {
+        restoreDescription(shown);
+        abandon(wasOn);
+        return;
+    }
     host_.files.putINI();
     chooseImages();
 
@@ -36,8 +44,7 @@ void NewPuzzleFlow::newPuzzle() {
     for (int i = 1; complete && i <= p.puzType; ++i)
         complete = !p.puzFile[i].empty();
     if (!complete || !host_.files.prepareLayout()) {
-        if (wasOn)
-            restoreDescription(inPlay);
+        restoreDescription(shown);
         abandon(wasOn);
         return;
     }
@@ -47,10 +54,10 @@ void NewPuzzleFlow::newPuzzle() {
     s_.play.peeks = 0;
     s_.play.assists = 0;
     host_.files.applyLayout();
-    // A cell selected in the last game stays selected while the new board has it; one past
-    // the new board's edge would swap a piece off the board.
-    if (!s_.onBoard(s_.play.selX, s_.play.selY))
-        s_.play.selX = s_.play.selY = 0;
+    // The new board starts with nothing selected (the old cell may come out of the shuffle
+    // solved, or lie past the new board's edge) and no overlay to end.
+    s_.play.selX = s_.play.selY = 0;
+    s_.play.peekShown = false;
     Board& board = play_.board();
     board.countLeft();
     board.placeHome();
@@ -60,7 +67,7 @@ void NewPuzzleFlow::newPuzzle() {
         board.shuffle(random_);
         board.countLeft();
     } while (s_.play.leftToMove == 0 && s_.board.boardAcross * s_.board.boardDown > 1);
-    host_.board.hideSolutionPicture();
+    host_.overlays.hideSolutionPicture();
     host_.board.setBoardInputEnabled(true);
     s_.play.gameOn = true;
     host_.window.setBlinkTimer(true);
@@ -83,21 +90,25 @@ void NewPuzzleFlow::chooseImages() {
     }
 }
 
-void NewPuzzleFlow::restoreDescription(const PuzzleDescription& inPlay) {
+void NewPuzzleFlow::restoreDescription(const PuzzleDescription& shown) {
     PuzzleDescription& p = s_.puzzle;
-    p.puzType = inPlay.puzType;
-    p.imgAcross = inPlay.imgAcross;
-    p.imgDown = inPlay.imgDown;
-    p.fitMode = inPlay.fitMode;
-    p.puzFile = inPlay.puzFile;
-    p.puzPath = inPlay.puzPath;
-    p.puzTitle = inPlay.puzTitle;
+    p.puzType = shown.puzType;
+    p.imgAcross = shown.imgAcross;
+    p.imgDown = shown.imgDown;
+    p.fitMode = shown.fitMode;
+    p.puzFile = shown.puzFile;
+    p.puzPath = shown.puzPath;
+    p.puzTitle = shown.puzTitle;
 }
 
 void NewPuzzleFlow::abandon(bool wasOn) {
     s_.play.gameOn = wasOn;
-    if (wasOn)
+    if (wasOn) {
+        // The idle timer saw no game in play while the dialogs were up and may have hidden
+        // the board; the game goes on exactly as it was drawn.
+        host_.board.showBoard();
         host_.window.setBlinkTimer(true);
+    }
     host_.toolbar.setToolbarVisible(true);
 }
 

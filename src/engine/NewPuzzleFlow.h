@@ -18,7 +18,7 @@ class NewPuzzleFlow {
 
   private:
     void abandon(bool wasOn);
-    void restoreDescription(const PuzzleDescription& inPlay);
+    void restoreDescription(const PuzzleDescription& shown);
     void chooseImages();
 
     GameState& s_;

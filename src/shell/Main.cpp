@@ -4,6 +4,7 @@
 #include "display/BoardCanvas.h"
 #include "display/BoardColors.h"
 #include "display/MoveBox.h"
+#include "shell/PlayKeys.h"
 #include "shell/ToolBar.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ Main::Main(ProgramState& state, MainServices& services)
           QString::fromStdString((services.programFolder / "icons" / "toolbar").string()))),
       hof_(state.hall, state.settings, state.hofRank, *this, services.dataFolder),
       play_(state.game, roles()), hints_(state.game, roles(), play_),
-      flow_(state.game, roles(), play_, services.random),
+      keyboard_(state.game, *this, play_), flow_(state.game, roles(), play_, services.random),
       effects_(state.settings, state.audio, services.sound, *this, services.programFolder.string()),
       music_(state.settings, state.audio, services.midi, effects_, *this, services.random,
              services.programFolder.string()) {
@@ -47,6 +48,7 @@ Main::Main(ProgramState& state, MainServices& services)
     Picture1 = new BoardCanvas(state_.game, *basePic, client_);
     Picture1->move(0, 0);
     Picture1->onMouseDown = [this](int button, float x, float y) {
+        keyboard_.boardClicked();
         play_.Picture1_MouseDown(button, x, y);
     };
     moveBox = new MoveBox(client_);
@@ -77,7 +79,7 @@ Main::Main(ProgramState& state, MainServices& services)
 }
 
 GameHost Main::roles() {
-    return GameHost{*this, *this, *this, *this, *this, *this, hof_};
+    return GameHost{*this, *this, *this, *this, *this, *this, *this, hof_};
 }
 
 Main::~Main() {
@@ -133,12 +135,21 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
         return QMainWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const int code = virtualKeyCode(key->key());
-    const bool functionKey =
-        code >= Hints::kF2 && code <= Hints::kF10 && key->modifiers() == Qt::NoModifier;
-    if (!functionKey && !state_.game.play.peekShown)
+    // Shift makes no difference to the function keys; with Ctrl or Alt they are not the game's.
+    const bool functionKey = code >= Hints::kF2 && code <= Hints::kF10 &&
+                             (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
+    const std::optional<PlayKey> playKey = playKeyOf(*key);
+    // A menu bar working from the keyboard keeps its own arrows, Space and Enter.
+    const bool keyOfPlay =
+        playKey && state_.game.play.gameOn && qobject_cast<QMenuBar*>(widget) == nullptr;
+    if (!functionKey && !keyOfPlay && !state_.game.play.peekShown)
         return QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::ShortcutOverride) {
         event->accept(); // the key comes to us as a key press, not as a menu shortcut
+        return true;
+    }
+    if (keyOfPlay && !state_.game.play.peekShown) {
+        keyboard_.keyDown(*playKey, key->isAutoRepeat());
         return true;
     }
     if (!key->isAutoRepeat() || !state_.game.play.peekShown)
@@ -147,8 +158,10 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Main::closeEvent(QCloseEvent* event) {
-    if (!unloaded_)
-        Form_Unload();
+    if (!unloaded_ && !Form_Unload()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 
@@ -200,6 +213,8 @@ void Main::Timer4_Timer() {
         Picture1->hide();
     if (tick.interval)
         Timer4->setInterval(*tick.interval);
+    if (tick.stop)
+        Timer4->stop(); // setBlinkTimer wakes it with the next game
 }
 
 } // namespace tessary

@@ -7,6 +7,7 @@
 #include "display/IdleHiding.h"
 #include "engine/GameHost.h"
 #include "engine/Hints.h"
+#include "engine/KeyboardPlay.h"
 #include "engine/NewPuzzleFlow.h"
 #include "engine/Play.h"
 #include "score/HofEntryFlow.h"
@@ -55,6 +56,7 @@ struct MainServices {
 // rules meet the screen, the speakers and the dialogs.
 class Main : public QMainWindow,
              public BoardView,
+             public BoardOverlays,
              public SoundPlayer,
              public ToolbarView,
              public WindowControls,
@@ -71,13 +73,16 @@ class Main : public QMainWindow,
     // The start-up, up to showing the window; the About box follows once it is on screen.
     void Form_Load();
     // The shut-down: offers to save a game in play, then writes the settings and the Hall
-    // of Fame and stops the music.
-    void Form_Unload();
+    // of Fame and stops the music. False when a failed save called the exit off.
+    bool Form_Unload();
+    // The desktop session is ending (a logout, SIGTERM): from now on nothing asks the player
+    // anything, and the game in play is saved to last-game.sav in the data folder.
+    void endSession();
 
     // Menu commands.
     void MenuNewGame_Click();
     void MenuOpenGame_Click();
-    void MenuSave_Click() override;
+    SaveOutcome MenuSave_Click() override;
     void MenuExit_Click();
     void MenuPerformance_Click();
     void MenuHallOfFame_Click();
@@ -127,6 +132,7 @@ class Main : public QMainWindow,
     void Picture1_Paint() override;
     void drawSelectionOutline(int col, int row) override;
     void bringBoardToFront() override;
+    void showBoard() override;
     void playsfx(int n) override;
     void setBlinkTimer(bool on) override;
     void setSaveEnabled(bool on) override;
@@ -146,7 +152,7 @@ class Main : public QMainWindow,
     void hideMoveBox() override;
     void minimizeMain() override;
     void setDefaultPointer() override;
-    void showNewPuzzleDialog() override;
+    bool showNewPuzzleDialog() override;
     void putINI() override;
     void showImageChooser() override;
     bool prepareLayout() override;
@@ -182,6 +188,7 @@ class Main : public QMainWindow,
     void fitWindowToBoard();
     void showCritical(const QString& text);
     GameHost roles();
+    SaveOutcome saveLastGame();
 
     ProgramState& state_;
     MainServices& services_;
@@ -189,6 +196,7 @@ class Main : public QMainWindow,
     HofEntryFlow hof_;
     Play play_;
     Hints hints_;
+    KeyboardPlay keyboard_;
     NewPuzzleFlow flow_;
     SoundEffects effects_;
     Music music_;
@@ -197,6 +205,7 @@ class Main : public QMainWindow,
     QWidget* client_ = nullptr;
     qint64 shuffleStartMs_ = 0;
     bool unloaded_ = false;
+    bool sessionEnding_ = false;
 };
 
 } // namespace tessary

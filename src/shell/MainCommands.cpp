@@ -21,6 +21,9 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
+
 namespace tessary {
 
 void Main::Form_Load() {
@@ -55,10 +58,14 @@ void Main::Form_Load() {
     // The About box comes up over the window once it is on screen: MenuAbout's first step.
 }
 
-void Main::Form_Unload() {
+bool Main::Form_Unload() {
     unloaded_ = true;
-    if (state_.game.play.gameOn)
-        MenuSave_Click();
+    // A save that failed calls the exit off, so the player can save elsewhere or exit again;
+    // a save given up in the chooser still exits. An ending session always exits.
+    if (state_.game.play.gameOn && MenuSave_Click() == SaveOutcome::failed && !sessionEnding_) {
+        unloaded_ = false;
+        return false;
+    }
     services_.beep.beep(Beep::Kind::Exclamation);
     tessary::putINI(services_.dataFolder, state_.game.puzzle, state_.settings);
     putHOF(services_.dataFolder, state_.hall);
@@ -67,6 +74,7 @@ void Main::Form_Unload() {
     Timer2->stop();
     Timer4->stop();
     toolBar_->close();
+    return true;
 }
 
 void Main::MenuNewGame_Click() {
@@ -81,7 +89,24 @@ void Main::MenuExit_Click() {
     close();
 }
 
-void Main::MenuSave_Click() {
+void Main::endSession() {
+    sessionEnding_ = true;
+}
+
+// The game in play when the session ends, written with no question asked to a fixed name in
+// the data folder, where the player finds it after the next login.
+GameDialogs::SaveOutcome Main::saveLastGame() {
+    const auto file = services_.dataFolder / "last-game.sav";
+    if (writeSavedGame(file, state_.game, state_.settings))
+        return SaveOutcome::saved;
+    qWarning("Tessary: the game in play could not be saved to %s: %s", file.c_str(),
+             std::strerror(errno));
+    return SaveOutcome::failed;
+}
+
+GameDialogs::SaveOutcome Main::MenuSave_Click() {
+    if (sessionEnding_)
+        return saveLastGame();
     FileChooser& chooser = services_.CMD1;
     chooser.CancelError = true;
     chooser.DefaultExt = "SAV";
@@ -90,9 +115,18 @@ void Main::MenuSave_Click() {
     chooser.Filter = "Tessary saved games -- Files (*.sav)|*.sav";
     chooser.Flags = 0;
     if (!chooser.show(FileChooser::Mode::Save) || chooser.FileName.empty())
-        return;
-    // A file that cannot be written is left as it was; the game goes on without a word.
-    writeSavedGame(chooser.FileName, state_.game, state_.settings);
+        // The session may have ended while the chooser was up, cancelling it.
+        return sessionEnding_ ? saveLastGame() : SaveOutcome::cancelled;
+    if (writeSavedGame(chooser.FileName, state_.game, state_.settings))
+        return SaveOutcome::saved;
+    // Nothing was written (an existing file is left whole): the player must know the game
+    // is not safe, and why.
+    const int reason = errno;
+    showCritical(QStringLiteral("The game could not be saved to %1:\n%2")
+                     .arg(QString::fromStdString(chooser.FileName),
+                          reason != 0 ? QString::fromLocal8Bit(std::strerror(reason))
+                                      : QStringLiteral("the file could not be written")));
+    return sessionEnding_ ? saveLastGame() : SaveOutcome::failed;
 }
 
 void Main::openGame() {
@@ -141,10 +175,11 @@ void Main::openGame() {
     state_.settings.spareSetting = load.settings.spareSetting;
     state_.game.play.selX = 0;
     state_.game.play.selY = 0;
+    state_.game.play.peekShown = false; // the overlay belonged to the board just replaced
     applyLayout();
     play_.board().countLeft();
     state_.game.play.gameOn = true;
-    Timer1->start();
+    setBlinkTimer(true);
     MenuSave->setEnabled(true);
     Picture1_Paint();
 }

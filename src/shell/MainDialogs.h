@@ -23,7 +23,8 @@ class MainDialogs {
 
     virtual ~MainDialogs() = default;
     virtual void showScore(QWidget* parent, const QString& performanceText) = 0;
-    virtual void showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
+    // False when the dialog was closed without "Ok" (Esc, its close box).
+    virtual bool showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
                             std::function<void()> beep) = 0;
     virtual void showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) = 0;
     virtual void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) = 0;
@@ -43,7 +44,7 @@ class MainDialogs {
 class QtMainDialogs : public MainDialogs {
   public:
     void showScore(QWidget* parent, const QString& performanceText) override;
-    void showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
+    bool showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
                     std::function<void()> beep) override;
     void showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) override;
     void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) override;

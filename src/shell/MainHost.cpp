@@ -41,15 +41,24 @@ void Main::bringBoardToFront() {
     Picture1->raise();
 }
 
+void Main::showBoard() {
+    Picture1->show();
+}
+
 void Main::playsfx(int n) {
     effects_.playsfx(n);
 }
 
 void Main::setBlinkTimer(bool on) {
-    if (on)
-        Timer1->start();
-    else
+    if (!on) {
         Timer1->stop();
+        return;
+    }
+    Timer1->start();
+    // A game is in play: the idle timer, stopped while a finished board stayed hidden, ticks
+    // again at once and goes back to its minute.
+    if (!Timer4->isActive())
+        Timer4->start(IdleHiding::kHiddenInterval);
 }
 
 void Main::setSaveEnabled(bool on) {
@@ -142,9 +151,9 @@ void Main::setDefaultPointer() {
         QApplication::restoreOverrideCursor();
 }
 
-void Main::showNewPuzzleDialog() {
-    services_.dialogs.showNewPuz(this, state_.game.puzzle,
-                                 [this] { services_.beep.beep(Beep::Kind::Plain); });
+bool Main::showNewPuzzleDialog() {
+    return services_.dialogs.showNewPuz(this, state_.game.puzzle,
+                                        [this] { services_.beep.beep(Beep::Kind::Plain); });
 }
 
 void Main::putINI() {
@@ -170,6 +179,9 @@ ScreenRoom Main::screenRoom() const {
 }
 
 bool Main::prepareLayout() {
+    // An ending session starts no new board: the game in play is the one to keep.
+    if (sessionEnding_)
+        return false;
     const std::optional<LoadFailure> failure = prepareLayoutQuietly();
     if (failure)
         showCritical(loadFailureMessage(*failure));
@@ -202,6 +214,7 @@ void Main::applyLayout() {
     if (!prepared_)
         return;
     applyPreparedBoard(*prepared_, state_.game, *Picture1, *basePic);
+    state_.game.cursor = KeyboardCursor(); // every new board starts with the cursor hidden
     fitWindowToBoard();
     toolBar_->gameLayout(prepared_->smallPicture.isNull() ? prepared_->base
                                                           : prepared_->smallPicture);

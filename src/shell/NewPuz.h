@@ -15,7 +15,7 @@ class QGroupBox;
 namespace tessary {
 
 // The new-puzzle dialog: pieces across and down per image, and the puzzle type. It has no
-// cancel: however it closes, the game goes on with what it holds.
+// Cancel button; Esc or the close box gives the new puzzle up, as a cancelled chooser does.
 class NewPuz : public QDialog {
     Q_OBJECT
 

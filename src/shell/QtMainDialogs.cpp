@@ -16,10 +16,10 @@ void QtMainDialogs::showScore(QWidget* parent, const QString& performanceText) {
     window.exec();
 }
 
-void QtMainDialogs::showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
+bool QtMainDialogs::showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
                                std::function<void()> beep) {
     NewPuz dialog(puzzle, std::move(beep), parent);
-    dialog.exec();
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtMainDialogs::showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) {

@@ -102,11 +102,20 @@ bool writeFileAtomically(const std::filesystem::path& requested, std::string_vie
     if (::stat(target.c_str(), &old) == 0)
         ::fchmod(handle, old.st_mode & 07777);
 
+    // The first step that fails gives the reason left in errno.
     bool ok = writeAll(ops, handle, bytes) && ops.sync(handle);
-    ok = ops.close(handle) && ok;
-    ok = ok && ops.rename(temp, target);
+    int reason = ok ? 0 : errno;
+    if (!ops.close(handle) && ok) {
+        ok = false;
+        reason = errno;
+    }
+    if (ok && !ops.rename(temp, target)) {
+        ok = false;
+        reason = errno;
+    }
     if (!ok) {
         ops.remove(temp);
+        errno = reason;
         return false;
     }
     syncFolder(folder);

@@ -30,7 +30,8 @@ class FileOps {
 // go to a new file in the same folder, which is flushed to the disk and then renamed over the
 // target, so a crash or a full disk never leaves a half-written file. A target that does not
 // exist yet is created; an existing one keeps its permissions. Returns false, with the old
-// file untouched and no temporary file left behind, when any step fails.
+// file untouched and no temporary file left behind, when any step fails; errno then holds
+// the system's reason.
 bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                          FileOps& ops = FileOps::system());
 

@@ -31,8 +31,8 @@ struct SavedGameLoad {
 // The file's text for the game in progress.
 std::string savedGameText(const GameState& game, const Settings& settings);
 
-// Writes the game in progress to file. False when it could not be written; an existing file
-// is then left whole.
+// Writes the game in progress to file. False when it could not be written (errno tells why);
+// an existing file is then left whole.
 bool writeSavedGame(const std::filesystem::path& file, const GameState& game,
                     const Settings& settings);
 

@@ -21,6 +21,8 @@ TEST(IdleHiding, BoardHidesOnTheSecondTickAfterTheGameEnds) {
     EXPECT_TRUE(t.hideBoard);
     EXPECT_EQ(t.interval, IdleHiding::kHiddenInterval);
     EXPECT_EQ(idle.idleStage(), 0);
+    // Nothing more can happen until the next game: the timer need not wake the process.
+    EXPECT_TRUE(t.stop);
 
     t = idle.Timer4_Timer(false, false); // nothing more until the next game
     EXPECT_FALSE(t.hideBoard);
@@ -40,6 +42,7 @@ TEST(IdleHiding, MinimisedWindowKeepsItsBoardUntilRestored) {
     idle.Timer4_Timer(false, false);
     EXPECT_FALSE(idle.Timer4_Timer(false, true).hideBoard);
     EXPECT_EQ(idle.idleStage(), 2);
+    EXPECT_FALSE(idle.Timer4_Timer(false, true).stop); // the board is still to be hidden
     EXPECT_TRUE(idle.Timer4_Timer(false, false).hideBoard);
 }
 

@@ -155,6 +155,77 @@ TEST_F(NewPuzzleFlowTest, ANewPuzzleWithoutATypeIsGivenUp) {
     EXPECT_FALSE(s.play.gameOn);
 }
 
+// The dialogs may stay open long enough for the idle timer to hide the board; whatever
+// gave the new puzzle up, the game in play is shown again as it was.
+TEST_F(NewPuzzleFlowTest, AGiveUpShowsTheBoardOfTheGameInPlayAgain) {
+    gameInPlay();
+    dialogChooses(kSingle, 3, 3);
+    host.chooserAnswers = {{"", ""}};
+    flow.newPuzzle();
+    EXPECT_EQ(host.only({"board show", "blink on"}), (Calls{"board show", "blink on"}));
+
+    host.clear();
+    host.chooserAnswers = {{"broken.jpg", "broken.jpg"}};
+    host.picturesLoad = false;
+    flow.newPuzzle();
+    EXPECT_EQ(host.only({"board show", "blink on"}), (Calls{"board show", "blink on"}));
+}
+
+TEST_F(NewPuzzleFlowTest, ASaveThatFailsKeepsTheGameInPlayAndAsksNothingMore) {
+    gameInPlay();
+    host.saveOutcome = GameDialogs::SaveOutcome::failed;
+    dialogChooses(kSingle, 3, 3);
+    host.chooserAnswers = {{"a.jpg", "a.jpg"}};
+    flow.newPuzzle();
+    EXPECT_EQ(host.calls, (Calls{"save game"}));
+    EXPECT_TRUE(s.play.gameOn);
+    EXPECT_EQ(s.puzzle.puzFile[1], "old.jpg");
+}
+
+TEST_F(NewPuzzleFlowTest, ANewBoardStartsWithNoSelectionAndNoOverlay) {
+    gameInPlay();
+    s.play.selX = 1; // a misplaced cell the new board has too
+    s.play.selY = 1;
+    s.play.peekShown = true;
+    dialogChooses(kSingle, 3, 3);
+    host.chooserAnswers = {{"a.jpg", "a.jpg"}};
+    flow.newPuzzle();
+    ASSERT_TRUE(s.play.gameOn);
+    EXPECT_EQ(s.play.selX, 0);
+    EXPECT_EQ(s.play.selY, 0);
+    EXPECT_FALSE(s.play.peekShown);
+}
+
+// Performance Evaluation scores the finished puzzle's counters against its own size.
+TEST_F(NewPuzzleFlowTest, AGiveUpAfterAFinishedPuzzleKeepsItsDescription) {
+    gameInPlay();
+    s.play.gameOn = false; // finished
+    const PuzzleDescription before = s.puzzle;
+    dialogChooses(kDouble, 20, 16);
+    host.chooserAnswers = {{"", ""}, {"b.jpg", "b.jpg"}};
+    flow.newPuzzle();
+    EXPECT_EQ(s.puzzle.puzType, before.puzType);
+    EXPECT_EQ(s.puzzle.imgAcross, before.imgAcross);
+    EXPECT_EQ(s.puzzle.imgDown, before.imgDown);
+    EXPECT_EQ(s.puzzle.puzFile, before.puzFile);
+    EXPECT_EQ(s.puzzle.puzTitle, before.puzTitle);
+    EXPECT_FALSE(s.play.gameOn);
+}
+
+TEST_F(NewPuzzleFlowTest, ANewPuzzleDialogClosedWithoutOkGivesUpAsACancelDoes) {
+    gameInPlay();
+    const PuzzleDescription before = s.puzzle;
+    dialogChooses(kTriple, 9, 9); // clicked before Esc
+    host.newPuzzleDialogOk = false;
+    flow.newPuzzle();
+    EXPECT_TRUE(host.only({"Viewer", "putINI", "prepare"}).empty());
+    EXPECT_EQ(s.puzzle.puzType, before.puzType);
+    EXPECT_EQ(s.puzzle.imgAcross, before.imgAcross);
+    EXPECT_TRUE(s.play.gameOn);
+    EXPECT_EQ(host.only({"blink", "toolbar"}),
+              (Calls{"blink off", "toolbar hide", "blink on", "toolbar show"}));
+}
+
 TEST(NewPuzzleFlowShuffle, ABoardThatComesOutSolvedIsShuffledAgain) {
     GameState s;
     RecordingHost host;

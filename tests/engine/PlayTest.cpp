@@ -1,10 +1,12 @@
 #include "engine/Play.h"
+#include "engine/KeyboardPlay.h"
 #include "fakes/RecordingHost.h"
 #include "fakes/TestBoards.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 namespace tessary::testing {
 namespace {
@@ -192,6 +194,80 @@ TEST_F(PlayTest, CountersStopAt32767AndTheSwapStillHappens) {
     EXPECT_EQ(s.play.goodSwaps, 32766); // + 2 would overflow: left as it was
     EXPECT_TRUE(s.isSolved(1, 1));
     EXPECT_TRUE(s.isSolved(2, 1));
+}
+
+TEST_F(PlayTest, TheKeyboardCursorMovesOneCellAndStopsAtTheBoardsEdges) {
+    arrangeBoard(s, {{"2,1", "1,1", "3,1"}, {"1,2", "3,2", "2,2"}});
+    KeyboardPlay keys(s, host, play);
+    EXPECT_FALSE(s.cursor.shown());
+    keys.keyDown(PlayKey::Left, false); // shows the cursor where it is, against the edge
+    EXPECT_TRUE(s.cursor.isAt(1, 1));
+    EXPECT_EQ(host.calls, (Calls{"drawCell 1,1"}));
+    host.clear();
+    keys.keyDown(PlayKey::Left, false);
+    keys.keyDown(PlayKey::Up, false);
+    EXPECT_TRUE(host.calls.empty());
+    for (int i = 0; i < 3; ++i)
+        keys.keyDown(PlayKey::Right, false);
+    EXPECT_TRUE(s.cursor.isAt(3, 1));
+    EXPECT_EQ(host.calls, (Calls{"drawCell 1,1", "drawCell 2,1", "drawCell 2,1", "drawCell 3,1"}));
+    keys.keyDown(PlayKey::Down, true);
+    keys.keyDown(PlayKey::Down, false);
+    EXPECT_TRUE(s.cursor.isAt(3, 2));
+    keys.keyDown(PlayKey::Home, false);
+    EXPECT_TRUE(s.cursor.isAt(1, 1));
+    keys.keyDown(PlayKey::End, false);
+    EXPECT_TRUE(s.cursor.isAt(3, 2));
+    host.clear();
+    keys.boardClicked(); // the mouse takes over: the cursor's cell is drawn without it
+    EXPECT_FALSE(s.cursor.shown());
+    EXPECT_EQ(host.calls, (Calls{"drawCell 3,2"}));
+    s.play.gameOn = false;
+    keys.keyDown(PlayKey::Left, false);
+    EXPECT_FALSE(s.cursor.shown());
+}
+
+TEST_F(PlayTest, SpaceAndEnterOnTheCursorsCellDoWhatTheButtonsDo) {
+    const std::vector<std::vector<std::string>> rows = {{"2,1", "1,1", "3,1"},
+                                                        {"1,2", "3,2", "2,2"}};
+    // The same moves by mouse on one board and by keys on another: refused ones, a select,
+    // a swap sending both pieces home, a swap of a piece with itself, and the last swap.
+    const std::vector<std::tuple<int, int, int>> moves = {
+        {kRightButton, 1, 1}, {kLeftButton, 3, 1},  {kLeftButton, 1, 1}, {kRightButton, 2, 1},
+        {kLeftButton, 2, 2},  {kRightButton, 2, 2}, {kRightButton, 3, 2}};
+    arrangeBoard(s, rows);
+    for (const auto& [button, col, row] : moves)
+        click(button, col, row);
+
+    GameState k;
+    RecordingHost keyHost;
+    Play keyPlay(k, keyHost);
+    KeyboardPlay keys(k, keyHost, keyPlay);
+    arrangeBoard(k, rows);
+    keys.keyDown(PlayKey::Swap, false); // the cursor is hidden: nothing to act on yet
+    keys.keyDown(PlayKey::Select, false);
+    EXPECT_TRUE(keyHost.calls.empty());
+    Calls pressed;
+    for (const auto& [button, col, row] : moves) {
+        keys.keyDown(PlayKey::Home, false);
+        for (int c = 1; c < col; ++c)
+            keys.keyDown(PlayKey::Right, false);
+        for (int r = 1; r < row; ++r)
+            keys.keyDown(PlayKey::Down, false);
+        keyHost.clear();
+        const PlayKey key = button == kLeftButton ? PlayKey::Select : PlayKey::Swap;
+        keys.keyDown(key, false);
+        keys.keyDown(key, true); // held down: acts once
+        pressed.insert(pressed.end(), keyHost.calls.begin(), keyHost.calls.end());
+    }
+    Calls expected = host.calls;
+    expected.push_back("drawCell 3,2"); // the finished picture loses the cursor
+    EXPECT_EQ(pressed, expected);
+    EXPECT_EQ(k.play.swaps, s.play.swaps);
+    EXPECT_EQ(k.play.goodSwaps, s.play.goodSwaps);
+    EXPECT_EQ(k.play.netScore, s.play.netScore);
+    EXPECT_FALSE(k.play.gameOn);
+    EXPECT_FALSE(k.cursor.shown());
 }
 
 TEST_F(PlayTest, ThousandsOfRandomClicksKeepTheBoardConsistent) {

@@ -20,6 +20,9 @@ void RecordingHost::drawSelectionOutline(int col, int row) {
 void RecordingHost::bringBoardToFront() {
     calls.push_back("boardFront");
 }
+void RecordingHost::showBoard() {
+    calls.push_back("board show");
+}
 void RecordingHost::playsfx(int n) {
     calls.push_back("sfx " + std::to_string(n));
 }
@@ -78,16 +81,18 @@ void RecordingHost::hideMoveBox() {
 void RecordingHost::minimizeMain() {
     calls.push_back("minimize");
 }
-void RecordingHost::MenuSave_Click() {
+GameDialogs::SaveOutcome RecordingHost::MenuSave_Click() {
     calls.push_back("save game");
+    return saveOutcome;
 }
 void RecordingHost::setDefaultPointer() {
     calls.push_back("pointer");
 }
-void RecordingHost::showNewPuzzleDialog() {
+bool RecordingHost::showNewPuzzleDialog() {
     calls.push_back("NewPuz");
     if (onNewPuzzleDialog)
         onNewPuzzleDialog();
+    return newPuzzleDialogOk;
 }
 void RecordingHost::putINI() {
     calls.push_back("putINI");

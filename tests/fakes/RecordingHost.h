@@ -13,6 +13,7 @@ namespace tessary::testing {
 // Plays every role the engine asks of the edge and logs each call, in order, as short lines
 // ("sfx 4", "drawCell 2,1"). It converts to the GameHost the engine's classes take.
 class RecordingHost : public BoardView,
+                      public BoardOverlays,
                       public SoundPlayer,
                       public ToolbarView,
                       public WindowControls,
@@ -20,7 +21,7 @@ class RecordingHost : public BoardView,
                       public PuzzleFiles,
                       public PuzzleResults {
   public:
-    operator GameHost() { return GameHost{*this, *this, *this, *this, *this, *this, *this}; }
+    operator GameHost() { return GameHost{*this, *this, *this, *this, *this, *this, *this, *this}; }
 
     std::vector<std::string> calls;
     bool toolbarShown = false;
@@ -29,6 +30,7 @@ class RecordingHost : public BoardView,
     void Picture1_Paint() override;
     void drawSelectionOutline(int col, int row) override;
     void bringBoardToFront() override;
+    void showBoard() override;
     void playsfx(int n) override;
     void setBlinkTimer(bool on) override;
     void setSaveEnabled(bool on) override;
@@ -49,9 +51,9 @@ class RecordingHost : public BoardView,
     void moveMoveBox(int left, int top) override;
     void hideMoveBox() override;
     void minimizeMain() override;
-    void MenuSave_Click() override;
+    SaveOutcome MenuSave_Click() override;
     void setDefaultPointer() override;
-    void showNewPuzzleDialog() override;
+    bool showNewPuzzleDialog() override;
     void putINI() override;
     void showImageChooser() override;
     bool prepareLayout() override;
@@ -63,6 +65,8 @@ class RecordingHost : public BoardView,
     // Scripted dialogs: what the new-puzzle dialog does, the pictures the chooser hands back
     // in turn (file, title; "" for a cancel), whether the pictures load, and the layout.
     std::function<void()> onNewPuzzleDialog;
+    bool newPuzzleDialogOk = true; // false: closed by Esc or its close box
+    SaveOutcome saveOutcome = SaveOutcome::saved;
     std::deque<std::pair<std::string, std::string>> chooserAnswers;
     std::function<void()> onImageChooser;
     bool picturesLoad = true;

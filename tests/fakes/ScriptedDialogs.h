@@ -27,10 +27,12 @@ class ScriptedDialogs : public MainDialogs {
         log.push_back("score");
         scoreTexts.push_back(text.toStdString());
     }
-    void showNewPuz(QWidget*, PuzzleDescription& puzzle, std::function<void()>) override {
+    bool newPuzOk = true; // false: the dialog is closed by Esc or its close box
+    bool showNewPuz(QWidget*, PuzzleDescription& puzzle, std::function<void()>) override {
         log.push_back("NewPuz");
         if (newPuzChoice)
             newPuzChoice(puzzle);
+        return newPuzOk;
     }
     void showViewer(QWidget*, PuzzleDescription& puzzle, FileChooser&) override {
         log.push_back("Viewer " + puzzle.chooserCaption);

@@ -3,6 +3,7 @@
 #include "platform/FileChooser.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,10 +22,13 @@ class ScriptedFileChooser : public FileChooser {
     };
     std::deque<std::optional<std::string>> answers;
     std::vector<Showing> showings;
+    std::function<void()> onShow; // runs while the chooser is up
 
   protected:
     bool choose(Mode mode) override {
         showings.push_back({mode, DialogTitle, Filter, DefaultExt, FileName, Flags, CancelError});
+        if (onShow)
+            onShow();
         std::optional<std::string> answer;
         if (!answers.empty()) {
             answer = answers.front();

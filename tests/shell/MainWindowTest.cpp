@@ -5,14 +5,17 @@
 #include "shell/GameWindowFixture.h"
 #include "shell/Main.h"
 #include "shell/ToolBar.h"
+#include "storage/SavedGame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -55,6 +58,15 @@ class MainWindowTest : public GameWindowFixture {
         return QDir(QString::fromStdString(path)).absolutePath().toStdString();
     }
     static std::string folderOf(const QString& path) { return folderOf(path.toStdString()); }
+
+    // Moves the keyboard cursor to cell (c, r) with Home and the arrow keys.
+    void cursorTo(int c, int r) {
+        QTest::keyClick(main.get(), Qt::Key_Home);
+        for (int i = 1; i < c; ++i)
+            QTest::keyClick(main.get(), Qt::Key_Right);
+        for (int i = 1; i < r; ++i)
+            QTest::keyClick(main.get(), Qt::Key_Down);
+    }
 
     std::string fileText(const QString& name) {
         QFile file(dir.filePath(name));
@@ -146,6 +158,81 @@ TEST_F(MainWindowTest, ASinglePuzzlePlayedToTheEndWithRealClicks) {
               QImage(dir.filePath("harbour.bmp")).scaled(board.size()).pixel(5, 5));
 }
 
+TEST_F(MainWindowTest, SpaceAndEnterPlayAGameThatSoundsAndScoresAsTheSameClicks) {
+    state.settings.soundOn = true;
+    state.settings.playerName = "Ann";
+    const std::string harbour = picture("harbour.bmp").toStdString();
+    startPuzzle(kSingle, 2, 2, {harbour});
+    main->show();
+    GameState& s = state.game;
+    ASSERT_TRUE(s.play.gameOn);
+    EXPECT_FALSE(s.cursor.shown());
+    const CellGrid startPieceAt = s.pieceAt, startCellOf = s.cellOf;
+    const auto cursorDrawnAt = [&](int c, int r) {
+        // The cursor's first dash lies just inside the cell's top-left border pixel.
+        return main->Picture1->picture().pixel((c - 1) * s.board.pieceW + 1,
+                                               (r - 1) * s.board.pieceH + 1) == qRgb(255, 255, 255);
+    };
+
+    // Alt+F opens the File menu and Esc leaves the menu bar with the keyboard: it keeps its
+    // own arrows.
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    QTest::keyClick(main.get(), Qt::Key_F, Qt::AltModifier);
+    QWidget* fileMenu = QApplication::activePopupWidget();
+    ASSERT_NE(fileMenu, nullptr);
+    QTest::keyClick(fileMenu, Qt::Key_Escape);
+    ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_FALSE(s.cursor.shown());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    sound.played.clear();
+    cursorTo(1, 1);
+    EXPECT_TRUE(cursorDrawnAt(1, 1));
+    QTest::keyClick(main.get(), Qt::Key_Return); // nothing selected yet: refused
+    bool keypad = false;
+    for (int c = 1; c <= 2; ++c)
+        for (int r = 1; r <= 2; ++r)
+            if (!s.isSolved(c, r) && s.play.gameOn) {
+                const GridPos from = s.cellOf(c, r);
+                cursorTo(c, r);
+                QTest::keyClick(main.get(), Qt::Key_Space);
+                cursorTo(from.x, from.y);
+                EXPECT_TRUE(cursorDrawnAt(from.x, from.y));
+                if (keypad)
+                    QTest::keyClick(main.get(), Qt::Key_Enter, Qt::KeypadModifier);
+                else
+                    QTest::keyClick(main.get(), Qt::Key_Return);
+                keypad = !keypad;
+            }
+    ASSERT_FALSE(s.play.gameOn);
+    const std::vector<std::string> keySounds = sound.played;
+    const PlayState byKeys = s.play;
+    ASSERT_EQ(dialogs.scoreTexts.size(), 1u);
+
+    // The same board again, played with the same clicks; a click hides the cursor first.
+    startPuzzle(kSingle, 2, 2, {harbour});
+    EXPECT_FALSE(s.cursor.shown());
+    s.pieceAt = startPieceAt;
+    s.cellOf = startCellOf;
+    main->play().board().countLeft();
+    main->Picture1_Paint();
+    QTest::keyClick(main.get(), Qt::Key_End);
+    EXPECT_TRUE(cursorDrawnAt(2, 2));
+    sound.played.clear();
+    clickCell(Qt::RightButton, 1, 1);
+    EXPECT_FALSE(s.cursor.shown());
+    EXPECT_FALSE(cursorDrawnAt(2, 2));
+    solveByClicks();
+    EXPECT_EQ(sound.played, keySounds);
+    EXPECT_EQ(s.play.swaps, byKeys.swaps);
+    EXPECT_EQ(s.play.goodSwaps, byKeys.goodSwaps);
+    EXPECT_EQ(s.play.netScore, byKeys.netScore);
+    ASSERT_EQ(dialogs.scoreTexts.size(), 2u);
+    EXPECT_EQ(dialogs.scoreTexts[1], dialogs.scoreTexts[0]);
+    EXPECT_EQ(state.hall.hof[1].score, state.hall.hof[2].score);
+}
+
 TEST_F(MainWindowTest, AllFourPicturesOfA2x2AreAskedForInTurn) {
     const std::string p = picture("a.bmp").toStdString();
     startPuzzle(kTwoByTwo, 2, 3, {p, p, p, p});
@@ -195,10 +282,20 @@ TEST_F(MainWindowTest, SavingThenOpeningGivesTheSameGame) {
     EXPECT_EQ(savedGames.showings.back().title, "Save Game");
     EXPECT_EQ(savedGames.showings.back().flags, 0);
 
+    // Every new or opened game starts with the keyboard cursor hidden on the first cell.
+    KeyboardCursor& cursor = state.game.cursor;
+    cursor.move(KeyboardCursor::Move::Last, 4, 3);
     savedGames.answers = {std::nullopt};
     startPuzzle(kSingle, 2, 2, {picture("b.bmp").toStdString()});
+    EXPECT_FALSE(cursor.shown());
+    EXPECT_EQ(std::pair(cursor.col(), cursor.row()), std::pair(1, 1));
+    cursor.move(KeyboardCursor::Move::Last, 2, 2);
+    state.game.play.peekShown = true; // an overlay on the board being replaced
     savedGames.answers = {file};
     main->MenuOpenGame->trigger();
+    EXPECT_FALSE(cursor.shown());
+    EXPECT_EQ(std::pair(cursor.col(), cursor.row()), std::pair(1, 1));
+    EXPECT_FALSE(state.game.play.peekShown);
     EXPECT_EQ(savedGames.showings.back().title, "Open Existing Puzzle");
     EXPECT_EQ(savedGames.showings.back().flags, 4096);
     EXPECT_TRUE(state.game.play.gameOn);
@@ -297,6 +394,12 @@ TEST_F(MainWindowTest, FunctionKeysReachTheHintsAndAnOverlaySwallowsTheNextKey) 
     EXPECT_FALSE(state.game.play.showMisplaced); // the key only ended the overlay
     QTest::keyClick(main.get(), Qt::Key_F2);
     EXPECT_TRUE(state.game.play.showMisplaced);
+    QTest::keyClick(main.get(), Qt::Key_F5);
+    QTest::keyClick(main.get(), Qt::Key_Right); // an arrow too only ends the overlay
+    EXPECT_FALSE(state.game.play.peekShown);
+    EXPECT_FALSE(state.game.cursor.shown());
+    QTest::keyClick(main.get(), Qt::Key_Right);
+    EXPECT_TRUE(state.game.cursor.isAt(2, 1));
 }
 
 TEST_F(MainWindowTest, AToolbarClickDuringAnOverlayRunsNothing) {
@@ -377,6 +480,127 @@ TEST_F(MainWindowTest, TheSlideEndsWithThePieceExactlyOverItsHomeCell) {
     EXPECT_EQ(tile.pixel(w / 2, h / 2), base.pixel(w / 2, h / 2));
     main->hideMoveBox();
     EXPECT_TRUE(main->moveBox->isHidden());
+}
+
+} // namespace
+} // namespace tessary::testing
+
+namespace tessary::testing {
+namespace {
+
+TEST_F(MainWindowTest, AGiveUpLongAfterTheDialogsOpenedShowsTheBoardAgain) {
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    main->Timer4_Timer(); // a minute of play
+    savedGames.answers = {std::nullopt};
+    // Two more minutes pass with the dialog open, where no game is in play.
+    dialogs.newPuzChoice = [this](PuzzleDescription&) {
+        main->Timer4_Timer();
+        main->Timer4_Timer();
+    };
+    dialogs.pictures = {""};
+    main->MenuNewGame->trigger();
+    EXPECT_TRUE(state.game.play.gameOn);
+    EXPECT_FALSE(main->Picture1->isHidden());
+}
+
+TEST_F(MainWindowTest, ASaveThatFailsIsNamedAndTheGameStaysInPlay) {
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    const std::string file = dir.filePath("gone/game.sav").toStdString();
+    const auto failedSaves = [this, &file] {
+        return std::count(dialogs.log.begin(), dialogs.log.end(),
+                          "message The game could not be saved to " + file +
+                              ":\nNo such file or directory");
+    };
+    savedGames.answers = {file};
+    main->MenuSave->trigger();
+    EXPECT_EQ(failedSaves(), 1);
+    ASSERT_FALSE(beep.beeps.empty());
+    EXPECT_EQ(beep.beeps.back(), Beep::Kind::Hand);
+    EXPECT_TRUE(state.game.play.gameOn);
+
+    // The save before a new puzzle fails too: the new puzzle is not started.
+    savedGames.answers = {file};
+    startPuzzle(kSingle, 2, 2, {picture("b.bmp").toStdString()});
+    EXPECT_EQ(failedSaves(), 2);
+    EXPECT_EQ(std::count(dialogs.log.begin(), dialogs.log.end(), "NewPuz"), 1);
+    EXPECT_EQ(state.game.board.boardAcross, 3);
+
+    // At exit a failed save calls the exit off; a cancelled one still exits.
+    QFile::remove(dir.filePath("Tessary.ini")); // written when the puzzle started
+    savedGames.answers = {file};
+    main->close();
+    EXPECT_EQ(failedSaves(), 3);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(QFile::exists(dir.filePath("Tessary.ini")));
+    savedGames.answers = {std::nullopt};
+    main->close();
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_TRUE(QFile::exists(dir.filePath("Tessary.ini")));
+}
+
+TEST_F(MainWindowTest, AnEndingSessionKeepsTheGameInPlayWithoutAsking) {
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    state.game.play.swaps = 6;
+    const std::string expected = savedGameText(state.game, state.settings);
+    // The session ends while the save dialog is up: the dialog is cancelled by it.
+    savedGames.onShow = [this] { main->endSession(); };
+    savedGames.answers = {std::nullopt};
+    main->MenuSave->trigger();
+    EXPECT_EQ(fileText("last-game.sav"), expected);
+
+    QFile::remove(dir.filePath("last-game.sav"));
+    main->close();
+    EXPECT_EQ(savedGames.showings.size(), 1u); // nothing asked at the exit
+    EXPECT_EQ(fileText("last-game.sav"), expected);
+    EXPECT_TRUE(QFile::exists(dir.filePath("Tessary.ini")));
+    EXPECT_EQ(fileText("tess.hof"), " 0 \r\n");
+    EXPECT_FALSE(main->isVisible());
+}
+
+TEST_F(MainWindowTest, FunctionKeysActWithShiftHeldToo) {
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    main->show();
+    QTest::keyClick(main.get(), Qt::Key_F2, Qt::ShiftModifier);
+    EXPECT_TRUE(state.game.play.showMisplaced);
+    QTest::keyClick(main.get(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_TRUE(state.game.play.peekShown);
+}
+
+// Whatever fails inside a handler is skipped and play goes on: nothing ends the program.
+TEST_F(MainWindowTest, AFailureInsideAHandlerIsSkippedAndPlayGoesOn) {
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    GameState& s = state.game;
+    GridPos misplaced;
+    for (int c = 1; c <= 3; ++c)
+        for (int r = 1; r <= 3; ++r)
+            if (!s.isSolved(c, r))
+                misplaced = {int16_t(c), int16_t(r)};
+    ASSERT_NE(misplaced.x, 0);
+    s.play.selX = 60; // past the cell tables: the swap's lookup fails
+    s.play.selY = 1;
+    EXPECT_NO_THROW(clickCell(Qt::RightButton, misplaced.x, misplaced.y));
+    EXPECT_TRUE(s.play.gameOn);
+    clickCell(Qt::LeftButton, misplaced.x, misplaced.y);
+    EXPECT_EQ((GridPos{s.play.selX, s.play.selY}), misplaced);
+}
+
+TEST_F(MainWindowTest, AHiddenFinishedBoardStopsTheIdleTimerUntilAGameIsInPlay) {
+    startPuzzle(kSingle, 2, 2, {picture("a.bmp").toStdString()});
+    const std::string file = dir.filePath("game.sav").toStdString();
+    savedGames.answers = {file};
+    main->MenuSave->trigger();
+    main->Timer4_Timer(); // a minute of play
+    solveByClicks();
+    ASSERT_FALSE(state.game.play.gameOn);
+    main->Timer4_Timer();
+    main->Timer4_Timer();
+    EXPECT_TRUE(main->Picture1->isHidden());
+    EXPECT_FALSE(main->Timer4->isActive());
+
+    savedGames.answers = {file};
+    main->MenuOpenGame->trigger();
+    ASSERT_TRUE(state.game.play.gameOn);
+    EXPECT_TRUE(main->Timer4->isActive());
 }
 
 } // namespace
