@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tessary {
@@ -19,6 +20,10 @@ class GameDialogs {
     virtual bool showNewPuzzleDialog() = 0;
     virtual void showImageChooser() = 0; // sets chosenFile ("" when cancelled), chosenTitle
     virtual void showScoreWindow(const std::string& performanceText) = 0;
+    // The saved game to open, or nothing when the chooser was cancelled.
+    virtual std::optional<std::string> chooseGameToOpen() = 0;
+    // A critical message, with its beep; the toolbar steps aside while it is up.
+    virtual void showCritical(const std::string& text) = 0;
 };
 
 } // namespace tessary

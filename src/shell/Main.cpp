@@ -32,6 +32,7 @@ Main::Main(ProgramState& state, MainServices& services)
       hof_(state.hall, state.settings, state.hofRank, *this, services.dataFolder),
       play_(state.game, roles()), hints_(state.game, roles(), play_),
       keyboard_(state.game, *this, play_), flow_(state.game, roles(), play_, services.random),
+      open_(state.game, state.settings, roles(), play_),
       effects_(state.settings, state.audio, services.sound, *this, services.programFolder.string()),
       music_(state.settings, state.audio, services.midi, effects_, *this, services.random,
              services.programFolder.string()) {

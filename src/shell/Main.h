@@ -9,6 +9,7 @@
 #include "engine/Hints.h"
 #include "engine/KeyboardPlay.h"
 #include "engine/NewPuzzleFlow.h"
+#include "engine/OpenGameFlow.h"
 #include "engine/Play.h"
 #include "score/HofEntryFlow.h"
 #include "shell/ProgramState.h"
@@ -156,6 +157,9 @@ class Main : public QMainWindow,
     void putINI() override;
     void showImageChooser() override;
     bool prepareLayout() override;
+    LayoutCheck prepareLayoutOf(const GameState& game) override;
+    std::optional<std::string> chooseGameToOpen() override;
+    void showCritical(const std::string& text) override;
     void applyLayout() override;
     void shuffleProgress(int done, int total) override;
     void setBoardInputEnabled(bool on) override;
@@ -181,9 +185,8 @@ class Main : public QMainWindow,
 
   private:
     void buildMenus();
-    void openGame();
     // prepareLayout without the message: the reason when no board can be made.
-    std::optional<LoadFailure> prepareLayoutQuietly();
+    std::optional<LoadFailure> prepareLayoutQuietly(const GameState& game);
     ScreenRoom screenRoom() const;
     void fitWindowToBoard();
     void showCritical(const QString& text);
@@ -198,6 +201,7 @@ class Main : public QMainWindow,
     Hints hints_;
     KeyboardPlay keyboard_;
     NewPuzzleFlow flow_;
+    OpenGameFlow open_;
     SoundEffects effects_;
     Music music_;
     IdleHiding idle_;

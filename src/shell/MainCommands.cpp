@@ -82,7 +82,7 @@ void Main::MenuNewGame_Click() {
 }
 
 void Main::MenuOpenGame_Click() {
-    openGame();
+    open_.openGame();
 }
 
 void Main::MenuExit_Click() {
@@ -129,7 +129,7 @@ GameDialogs::SaveOutcome Main::MenuSave_Click() {
     return sessionEnding_ ? saveLastGame() : SaveOutcome::failed;
 }
 
-void Main::openGame() {
+std::optional<std::string> Main::chooseGameToOpen() {
     FileChooser& chooser = services_.CMD1;
     chooser.CancelError = true;
     chooser.DefaultExt = "sav";
@@ -137,51 +137,9 @@ void Main::openGame() {
     chooser.FileName.clear();
     chooser.Filter = "Tessary Files (*.sav)|*.sav";
     chooser.Flags = FileChooser::kFileMustExist;
-    if (!chooser.show(FileChooser::Mode::Open) || chooser.FileName.empty())
-        return;
-    const std::string path = chooser.FileName;
-
-    // Read and check the whole file before anything of the game in play changes.
-    SavedGameLoad load = readSavedGame(path, state_.game, state_.settings);
-    if (load.status != SavedGameStatus::ok) {
-        if (state_.game.play.gameOn)
-            Picture1_Paint();
-        showCritical(QString::fromStdString(path) + QStringLiteral(" is not a saved Tessary game"));
-        return;
-    }
-
-    // The pictures must load too; until they do, the game in play stays as it was.
-    const int16_t fileAcross = load.game.board.boardAcross;
-    const int16_t fileDown = load.game.board.boardDown;
-    GameState current = std::move(state_.game);
-    state_.game = std::move(load.game);
-    const std::optional<LoadFailure> failure = prepareLayoutQuietly();
-    // A first picture that has changed shape since the save lays out another board than the
-    // file's, with cells no piece would fill: the file no longer describes its own game.
-    const bool sameBoard = !failure && prepared_->layout.boardAcross == fileAcross &&
-                           prepared_->layout.boardDown == fileDown;
-    if (!sameBoard) {
-        prepared_.reset();
-        state_.game = std::move(current);
-        if (!failure)
-            showCritical(QString::fromStdString(path) +
-                         QStringLiteral(" is not a saved Tessary game"));
-        else if (failure->reason == LoadFailure::Reason::Unreadable)
-            showCritical(QStringLiteral("File name specified in .SAV file is not found"));
-        else
-            showCritical(loadFailureMessage(*failure));
-        return;
-    }
-    state_.settings.spareSetting = load.settings.spareSetting;
-    state_.game.play.selX = 0;
-    state_.game.play.selY = 0;
-    state_.game.play.peekShown = false; // the overlay belonged to the board just replaced
-    applyLayout();
-    play_.board().countLeft();
-    state_.game.play.gameOn = true;
-    setBlinkTimer(true);
-    MenuSave->setEnabled(true);
-    Picture1_Paint();
+    if (!chooser.show(FileChooser::Mode::Open))
+        return std::nullopt;
+    return chooser.FileName;
 }
 
 void Main::MenuPerformance_Click() {

@@ -182,17 +182,29 @@ bool Main::prepareLayout() {
     // An ending session starts no new board: the game in play is the one to keep.
     if (sessionEnding_)
         return false;
-    const std::optional<LoadFailure> failure = prepareLayoutQuietly();
+    const std::optional<LoadFailure> failure = prepareLayoutQuietly(state_.game);
     if (failure)
         showCritical(loadFailureMessage(*failure));
     return !failure;
 }
 
-std::optional<LoadFailure> Main::prepareLayoutQuietly() {
+LayoutCheck Main::prepareLayoutOf(const GameState& game) {
+    const std::optional<LoadFailure> failure = prepareLayoutQuietly(game);
+    if (!failure)
+        return {LayoutCheck::Result::ok,
+                {},
+                prepared_->layout.boardAcross,
+                prepared_->layout.boardDown};
+    if (failure->reason == LoadFailure::Reason::Unreadable)
+        return {LayoutCheck::Result::pictureMissing, {}, 0, 0};
+    return {LayoutCheck::Result::refused, loadFailureMessage(*failure).toStdString(), 0, 0};
+}
+
+std::optional<LoadFailure> Main::prepareLayoutQuietly(const GameState& game) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QSize small(toolBar_->toolImgW, toolBar_->toolImgH);
-    auto result = prepareBoard(
-        LayoutRequest::fromState(state_.game, screenRoom(), small, devicePixelRatioF()));
+    auto result =
+        prepareBoard(LayoutRequest::fromState(game, screenRoom(), small, devicePixelRatioF()));
     setDefaultPointer();
     if (auto* failure = std::get_if<LoadFailure>(&result))
         return *failure;
@@ -273,6 +285,10 @@ void Main::doEvents() {
 
 void Main::showJukebox() {
     services_.dialogs.showJukebox(this, state_.settings, services_.jukeboxChooser);
+}
+
+void Main::showCritical(const std::string& text) {
+    showCritical(QString::fromStdString(text));
 }
 
 void Main::showCritical(const QString& text) {

@@ -1,5 +1,7 @@
 #include "fakes/RecordingHost.h"
 
+#include "engine/GameState.h"
+
 namespace tessary::testing {
 
 namespace {
@@ -110,6 +112,19 @@ void RecordingHost::showImageChooser() {
         *chosenFile = answer.first;
     if (chosenTitle)
         *chosenTitle = answer.second;
+}
+LayoutCheck RecordingHost::prepareLayoutOf(const GameState& game) {
+    calls.push_back("prepare file");
+    if (layoutOfFile)
+        return *layoutOfFile;
+    return {LayoutCheck::Result::ok, {}, game.board.boardAcross, game.board.boardDown};
+}
+std::optional<std::string> RecordingHost::chooseGameToOpen() {
+    calls.push_back("open chooser");
+    return gameToOpen;
+}
+void RecordingHost::showCritical(const std::string& text) {
+    calls.push_back("critical " + text);
 }
 bool RecordingHost::prepareLayout() {
     calls.push_back(picturesLoad ? "prepare ok" : "prepare failed");

@@ -57,6 +57,9 @@ class RecordingHost : public BoardView,
     void putINI() override;
     void showImageChooser() override;
     bool prepareLayout() override;
+    LayoutCheck prepareLayoutOf(const GameState& game) override;
+    std::optional<std::string> chooseGameToOpen() override;
+    void showCritical(const std::string& text) override;
     void applyLayout() override;
     void shuffleProgress(int done, int total) override;
     void setBoardInputEnabled(bool on) override;
@@ -67,6 +70,10 @@ class RecordingHost : public BoardView,
     std::function<void()> onNewPuzzleDialog;
     bool newPuzzleDialogOk = true; // false: closed by Esc or its close box
     SaveOutcome saveOutcome = SaveOutcome::saved;
+    // The saved game the open chooser hands back, and what its pictures make (by default
+    // the file's own board).
+    std::optional<std::string> gameToOpen;
+    std::optional<LayoutCheck> layoutOfFile;
     std::deque<std::pair<std::string, std::string>> chooserAnswers;
     std::function<void()> onImageChooser;
     bool picturesLoad = true;
