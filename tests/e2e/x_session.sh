@@ -73,10 +73,17 @@ game_exited() { ! kill -0 "$game_pid" 2>/dev/null; }
 # A window without a title of its own carries the program's name, like the main window.
 untitled=Tessary
 
+# The game ends on SIGTERM by writing its files: wait (at most 5 s) until it has, so nothing
+# is still writing into the folder about to be removed.
 x_session_stop_programs() {
-    local pid
+    local pid i
     for pid in $game_pid $openbox_pid; do
-        kill "$pid" 2>/dev/null || true
+        kill "$pid" 2>/dev/null || continue
+        for ((i = 0; i < 100; i++)); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill -KILL "$pid" 2>/dev/null || true
     done
 }
 
@@ -85,7 +92,7 @@ x_session_cleanup() {
     if [ "${KEEP_E2E_FOLDER:-0}" = 1 ]; then
         echo "played folder kept: $work"
     else
-        rm -rf "$work"
+        rm -rf "$work" || echo "note: $work could not be removed whole" >&2
     fi
 }
 
