@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont
   xvfb xauth xdotool openbox imagemagick libjpeg-turbo-progs
   clang libclang-rt-14-dev
+  dpkg-dev lintian
 )
 
 missing=()
