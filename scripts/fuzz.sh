@@ -24,7 +24,8 @@ fi
 
 build="${TESSARY_FUZZ_BUILD:-build-fuzz}"
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTESSARY_FUZZ=ON -DTESSARY_UI=OFF -DTESSARY_TESTS=OFF -DTESSARY_SERVER=OFF >/dev/null
+  -DTESSARY_FUZZ=ON -DTESSARY_UI=OFF -DTESSARY_TESTS=OFF -DTESSARY_SERVER=OFF -DTESSARY_WERROR=ON \
+  >/dev/null
 cmake --build "$build" --parallel "$(nproc)" >/dev/null
 
 seeds="$build/seeds"
@@ -33,8 +34,8 @@ rm -rf "$seeds"
 cp assets/tesssnd.dat "$seeds/sound_list/"
 mkdir -p "$seeds/settings" "$seeds/picture" "$seeds/picture_headers"
 cp assets/defaults/Tessary.ini "$seeds/settings/"
-if [ -x "$build/fuzz/damaged-pictures/damaged-pictures" ]; then
-  QT_QPA_PLATFORM=offscreen "$build/fuzz/damaged-pictures/damaged-pictures" "$seeds/picture" \
+if [ -x "$build/tools/damaged-pictures/damaged-pictures" ]; then
+  QT_QPA_PLATFORM=offscreen "$build/tools/damaged-pictures/damaged-pictures" "$seeds/picture" \
     >/dev/null
   rmdir "$seeds/picture/x.bmp"
   cp "$seeds/picture/"* "$seeds/picture_headers/"

@@ -17,7 +17,9 @@ std::string hofRow(int rank, const HofEntry& entry) {
     std::string row = rightAligned(std::to_string(rank), 3, 2);
     row += rightAligned(std::to_string(entry.score), 8, 8);
     // A size of zero or more gets a leading space first, as numbers shown as text do.
-    const std::string size = (entry.size >= 0 ? " " : "") + std::to_string(entry.size);
+    // (Appended, not prefixed: GCC 12 at -O3 misreads "text" + temporary as an overlapping copy.)
+    std::string size = entry.size >= 0 ? " " : "";
+    size += std::to_string(entry.size);
     row += rightAligned(size, 4, 6);
     row += utf8Left("  " + toValidUtf8(entry.name) + std::string(19, ' '), 22);
     row += entry.date;

@@ -85,7 +85,11 @@ bool writeFileAtomically(const std::filesystem::path& requested, std::string_vie
     }
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    const std::string base = "." + target.filename().string() + ".tmp" + std::to_string(::getpid());
+    // Built by appending: GCC 12 at -O3 misreads "." + temporary as an overlapping copy.
+    std::string base = ".";
+    base += target.filename().string();
+    base += ".tmp";
+    base += std::to_string(::getpid());
 
     std::filesystem::path temp;
     int handle = -1;

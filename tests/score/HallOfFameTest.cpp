@@ -7,8 +7,11 @@ namespace {
 
 HallOfFame listOf(std::initializer_list<int> scores) {
     HallOfFame list;
-    for (const int s : scores)
-        list.insertAt(list.hofCount + 1, makeHofEntry(s, "t" + std::to_string(s), 4, "p", "d"));
+    for (const int s : scores) {
+        std::string title = "t";
+        title += std::to_string(s);
+        list.insertAt(list.hofCount + 1, makeHofEntry(s, title, 4, "p", "d"));
+    }
     return list;
 }
 

@@ -25,7 +25,8 @@ TEST(HofTable, HeaderThenOneRowPerEntryWithNoBreakAfterTheLast) {
     HallOfFame list;
     EXPECT_EQ(hofTableText(list), "Rank   Score   Size   Name       Date ");
     for (int i = 1; i <= 3; ++i)
-        list.insertAt(i, makeHofEntry(100 - i, "t", 4, "P" + std::to_string(i), "d"));
+        list.insertAt(
+            i, makeHofEntry(100 - i, "t", 4, std::string{'P', static_cast<char>('0' + i)}, "d"));
     list.hof[4] = list.hof[1]; // beyond the count: not shown
     const std::string row = "      99   4  P1                  d";
     EXPECT_EQ(hofTableText(list), "Rank   Score   Size   Name       Date \r\n  1" + row +

@@ -242,13 +242,15 @@ QImage paintFlowerField(int width, int height) {
                 const double z = (y - horizon) / (h - horizon); // 0 far, 1 near
                 // The rows of the bulb fields run towards the vanishing point.
                 const double slope = (x - vp.x()) / (y - vp.y());
+                // Far left near the horizon the row number is below zero; its colour is not.
                 const int row = static_cast<int>(std::floor(slope * 9 + 100));
+                const int bloomIndex = ((row * 7) % 6 + 6) % 6;
                 const double inRow = slope * 9 + 100 - std::floor(slope * 9 + 100);
                 const double grass = 0.9 + 0.25 * noise.fbm(x / (3 + 20 * z), y / (2 + 12 * z), 4);
                 Rgb ground = hex(0x4e9a2e) * grass;
                 const double rows = 1 - smoothstep(0.12, 0.32, z);
                 if (rows > 0 && row % 3 != 0) {
-                    const Rgb bloom = palette[(row * 7) % 6];
+                    const Rgb bloom = palette[bloomIndex];
                     const double dots =
                         smoothstep(-0.1, 0.3, noise.at(x / (1.2 + 4 * z), y / (0.8 + 3 * z)));
                     const double edge =

@@ -3,7 +3,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <initializer_list>
 #include <utility>
@@ -153,13 +155,33 @@ void arrow(QPainter& p, QPointF from, QPointF to, const QColor& fill) {
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
+// A radial gradient from `inner` at `centre` to `outer` at `radius` units away, worked out
+// pixel by pixel at the icon's scale. Qt's own gradient code picks its arithmetic by the
+// processor, so the same icon could come out a level apart on another machine.
+QBrush radialFill(QPointF centre, double radius, QColor inner, QColor outer, int scale) {
+    QImage img(20 * scale, 20 * scale, QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const double dx = (x + 0.5) / scale - centre.x();
+            const double dy = (y + 0.5) / scale - centre.y();
+            const double t = std::min(1.0, std::sqrt(dx * dx + dy * dy) / radius);
+            auto mix = [t](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * t)); };
+            line[x] = qRgb(mix(inner.red(), outer.red()), mix(inner.green(), outer.green()),
+                           mix(inner.blue(), outer.blue()));
+        }
+    }
+    // The painter is scaled; the brush undoes that so the image lands pixel for pixel.
+    QBrush brush(img);
+    brush.setTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale));
+    return brush;
+}
+
 void paintHelp(QPainter& p, int scale) {
     p.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient g(7, 6, 12);
-    g.setColorAt(0, QColor(0x6c, 0xb4, 0xff));
-    g.setColorAt(1, QColor(0x1a, 0x5c, 0xc0));
     p.setPen(QPen(QColor(0x10, 0x3a, 0x80), 1.0));
-    p.setBrush(g);
+    p.setBrush(
+        radialFill(QPointF(7, 6), 12, QColor(0x6c, 0xb4, 0xff), QColor(0x1a, 0x5c, 0xc0), scale));
     p.drawEllipse(QRectF(1.5, 1.5, 17, 17));
     if (scale == 1) {
         p.setRenderHint(QPainter::Antialiasing, false);
