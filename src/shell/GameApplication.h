@@ -4,9 +4,9 @@
 
 namespace tessary {
 
-// The application object. Every handler of the game runs in skip-and-continue mode: whatever
-// fails inside one (a cell index off the tables, a failed allocation) ends that handler only,
-// and the game goes on with the next event. Nothing that fails in a handler ends the program.
+// The application object. The game's handlers each skip a failed step themselves
+// (skipOnFailure); this is the last guard for one that does not: whatever escapes an event's
+// handling ends that event only, never the program.
 class GameApplication : public QApplication {
     Q_OBJECT
 

@@ -5,6 +5,7 @@
 #include "display/BoardColors.h"
 #include "display/MoveBox.h"
 #include "shell/PlayKeys.h"
+#include "shell/SkipOnFailure.h"
 #include "shell/ToolBar.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QTimer>
+#include <type_traits>
 
 namespace tessary {
 
@@ -45,28 +47,31 @@ Main::Main(ProgramState& state, MainServices& services)
 
     basePic = new BasePicture(client_);
     basePic->hide();
-    basePic->onClick = [this] { hints_.basePic_Click(); };
+    basePic->onClick = [this] { skipOnFailure([this] { hints_.basePic_Click(); }); };
     Picture1 = new BoardCanvas(state_.game, *basePic, client_);
     Picture1->move(0, 0);
     Picture1->onMouseDown = [this](int button, float x, float y) {
-        keyboard_.boardClicked();
-        play_.Picture1_MouseDown(button, x, y);
+        skipOnFailure([&] {
+            keyboard_.boardClicked();
+            play_.Picture1_MouseDown(button, x, y);
+        });
     };
     moveBox = new MoveBox(client_);
     moveBox->hide();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(200);
-    connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, [this] { skipOnFailure([this] { Timer1_Timer(); }); });
     Timer2 = new QTimer(this);
     Timer2->setInterval(10);
-    connect(Timer2, &QTimer::timeout, this, &Main::Timer2_Timer);
+    connect(Timer2, &QTimer::timeout, this, [this] { skipOnFailure([this] { Timer2_Timer(); }); });
     Timer4 = new QTimer(this);
     Timer4->setInterval(IdleHiding::kStartInterval);
-    connect(Timer4, &QTimer::timeout, this, &Main::Timer4_Timer);
+    connect(Timer4, &QTimer::timeout, this, [this] { skipOnFailure([this] { Timer4_Timer(); }); });
     Timer4->start();
 
-    connect(toolBar_.get(), &ToolBar::buttonClicked, this, &Main::Btn_Click);
+    connect(toolBar_.get(), &ToolBar::buttonClicked, this,
+            [this](int index) { skipOnFailure([&] { Btn_Click(index); }); });
     connect(toolBar_.get(), &ToolBar::gotFocus, this, [this] {
         show();
         activateWindow();
@@ -91,7 +96,14 @@ void Main::buildMenus() {
     auto add = [this](QMenu* menu, const char* caption, QKeySequence key, auto handler) {
         QAction* action = menu->addAction(QString::fromUtf8(caption));
         action->setShortcut(key);
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, this, [this, handler] {
+            skipOnFailure([&] {
+                if constexpr (std::is_member_function_pointer_v<decltype(handler)>)
+                    (this->*handler)();
+                else
+                    handler();
+            });
+        });
         return action;
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
@@ -150,11 +162,11 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (keyOfPlay && !state_.game.play.peekShown) {
-        keyboard_.keyDown(*playKey, key->isAutoRepeat());
+        skipOnFailure([&] { keyboard_.keyDown(*playKey, key->isAutoRepeat()); });
         return true;
     }
     if (!key->isAutoRepeat() || !state_.game.play.peekShown)
-        hints_.Form_KeyDown(code);
+        skipOnFailure([&] { hints_.Form_KeyDown(code); });
     return true; // handled here: it goes no further
 }
 
@@ -172,13 +184,15 @@ void Main::changeEvent(QEvent* event) {
         return;
     // Form_Resize: the music pauses while the window is minimised, and the toolbar hides.
     const bool minimized = isMinimized();
-    music_.Form_Resize(minimized);
-    toolBar_->setVisible(Form_Resize(minimized).showToolbar);
+    skipOnFailure([&] {
+        music_.Form_Resize(minimized);
+        toolBar_->setVisible(Form_Resize(minimized).showToolbar);
+    });
 }
 
 void Main::mousePressEvent(QMouseEvent* event) {
     QMainWindow::mousePressEvent(event);
-    play_.Form_MouseDown();
+    skipOnFailure([this] { play_.Form_MouseDown(); });
 }
 
 void Main::Btn_Click(int index) {

@@ -98,26 +98,6 @@ class Main : public QMainWindow,
     void Timer1_Timer();
     void Timer4_Timer();
 
-    // The board's own widgets and the window's timers and menu entries.
-    BoardCanvas* Picture1 = nullptr;
-    BasePicture* basePic = nullptr;
-    MoveBox* moveBox = nullptr;
-    QTimer* Timer1 = nullptr;
-    QTimer* Timer2 = nullptr;
-    QTimer* Timer4 = nullptr;
-    QAction* MenuNewGame = nullptr;
-    QAction* MenuOpenGame = nullptr;
-    QAction* MenuSave = nullptr;
-    QAction* MenuExit = nullptr;
-    QAction* MenuSound = nullptr;
-    QAction* MenuMusic = nullptr;
-    QAction* MenuJukebox = nullptr;
-    QAction* MenuPerformance = nullptr;
-    QAction* MenuHallOfFame = nullptr;
-    QAction* MenuToolbar = nullptr;
-    QAction* MenuHelp = nullptr;
-    QAction* MenuAbout = nullptr;
-    QAction* MenuCatalog = nullptr;
     ToolBar& toolBar() { return *toolBar_; }
     const QImage& basePicture() const;
     int pendingCmd = 0;
@@ -184,6 +164,30 @@ class Main : public QMainWindow,
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    // Window tests reach these through MainWindowProbe, never directly.
+    friend class MainWindowProbe;
+
+    // The board's own widgets, the window's timers and its menu entries keep the game's names.
+    BoardCanvas* Picture1 = nullptr; // the board the player plays on
+    BasePicture* basePic = nullptr;  // the solved picture, shown over the board by F3
+    MoveBox* moveBox = nullptr;      // the tile an assist slides home
+    QTimer* Timer1 = nullptr;        // 200 ms: the selection's blink while a game is in play
+    QTimer* Timer2 = nullptr;        // 10 ms, once: runs a toolbar button's command
+    QTimer* Timer4 = nullptr;        // idle: hides a finished board after a while
+    QAction* MenuNewGame = nullptr;
+    QAction* MenuOpenGame = nullptr;
+    QAction* MenuSave = nullptr;
+    QAction* MenuExit = nullptr;
+    QAction* MenuSound = nullptr;
+    QAction* MenuMusic = nullptr;
+    QAction* MenuJukebox = nullptr;
+    QAction* MenuPerformance = nullptr;
+    QAction* MenuHallOfFame = nullptr;
+    QAction* MenuToolbar = nullptr;
+    QAction* MenuHelp = nullptr;
+    QAction* MenuAbout = nullptr;
+    QAction* MenuCatalog = nullptr;
+
     void buildMenus();
     // prepareLayout without the message: the reason when no board can be made.
     std::optional<LoadFailure> prepareLayoutQuietly(const GameState& game);

@@ -29,8 +29,8 @@ class DamagedPicturesTest : public GameWindowFixture {
     };
 
     Snapshot snapshot() const {
-        return {state.game, main->Picture1->picture(), main->Timer1->isActive(),
-                main->MenuSave->isEnabled()};
+        return {state.game, probe().board().picture(), probe().blinkTimer().isActive(),
+                probe().menu(Menu::Save).isEnabled()};
     }
 
     void expectUntouched(const Snapshot& before) {
@@ -51,9 +51,9 @@ class DamagedPicturesTest : public GameWindowFixture {
             for (int r = 1; r <= now.board.boardDown; ++r)
                 ASSERT_EQ(now.pieceAt(c, r), before.game.pieceAt(c, r)) << c << "," << r;
         EXPECT_TRUE(boardConsistent(now));
-        EXPECT_EQ(main->Timer1->isActive(), before.blinking);
-        EXPECT_EQ(main->MenuSave->isEnabled(), before.saveEnabled);
-        EXPECT_TRUE(main->Picture1->picture() == before.board) << "the board's picture changed";
+        EXPECT_EQ(probe().blinkTimer().isActive(), before.blinking);
+        EXPECT_EQ(probe().menu(Menu::Save).isEnabled(), before.saveEnabled);
+        EXPECT_TRUE(probe().board().picture() == before.board) << "the board's picture changed";
     }
 
     std::string refusal(const std::string& path) {
@@ -67,8 +67,8 @@ class DamagedPicturesTest : public GameWindowFixture {
         const GridPos home = state.game.pieceAt(1, 1);
         const BoardGeometry& g = state.game.board;
         if (!state.game.isSolved(1, 1)) {
-            QTest::mouseClick(main->Picture1, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-            QTest::mouseClick(main->Picture1, Qt::RightButton, Qt::NoModifier,
+            QTest::mouseClick(&probe().board(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+            QTest::mouseClick(&probe().board(), Qt::RightButton, Qt::NoModifier,
                               QPoint((home.x - 1) * g.pieceW + 5, (home.y - 1) * g.pieceH + 5));
         }
         ASSERT_TRUE(state.game.play.gameOn);

@@ -6,6 +6,7 @@
 #include "fakes/ScriptedDialogs.h"
 #include "fakes/ScriptedFileChooser.h"
 #include "shell/Main.h"
+#include "shell/MainWindowProbe.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,6 +35,10 @@ class GameWindowFixture : public ::testing::Test {
     SeededRandom random{20260101};
     std::unique_ptr<MainServices> services;
     std::unique_ptr<Main> main;
+    using Menu = MainWindowProbe::Menu;
+
+    // The window's menu entries, board and timers, as tests may reach them.
+    MainWindowProbe probe() const { return MainWindowProbe(*main); }
 
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
@@ -77,7 +82,7 @@ class GameWindowFixture : public ::testing::Test {
             p.fitMode = int16_t(fitMode);
         };
         dialogs.pictures = std::move(files);
-        main->MenuNewGame->trigger();
+        probe().menu(Menu::NewGame).trigger();
     }
 };
 

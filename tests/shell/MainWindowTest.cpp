@@ -38,7 +38,7 @@ class MainWindowTest : public GameWindowFixture {
     void clickCell(Qt::MouseButton button, int c, int r) {
         const BoardGeometry& g = state.game.board;
         QTest::mouseClick(
-            main->Picture1, button, Qt::NoModifier,
+            &probe().board(), button, Qt::NoModifier,
             QPoint((c - 1) * g.pieceW + g.pieceW / 2, (r - 1) * g.pieceH + g.pieceH / 2));
     }
 
@@ -76,37 +76,37 @@ class MainWindowTest : public GameWindowFixture {
 
 TEST_F(MainWindowTest, MenusCarryTheGamesCaptionsAndShortcuts) {
     const std::vector<std::pair<QAction*, std::pair<QString, QString>>> expected = {
-        {main->MenuNewGame, {"&New Game", "Ctrl+N"}},
-        {main->MenuOpenGame, {"&Open Saved Game", "Ctrl+O"}},
-        {main->MenuSave, {"&Save This Game", "Ctrl+S"}},
-        {main->MenuExit, {"E&xit ", "Ctrl+X"}},
-        {main->MenuSound, {"Turn Sound E&ffects On", "Ctrl+F"}},
-        {main->MenuMusic, {"Turn &Music On", "Ctrl+M"}},
-        {main->MenuJukebox, {"&Jukebox", "Ctrl+J"}},
-        {main->MenuPerformance, {"&Performance Evaluation", "Ctrl+P"}},
-        {main->MenuHallOfFame, {"&Hall of Fame", "Ctrl+H"}},
-        {main->MenuToolbar, {"&Toolbar Help", "F1"}},
-        {main->MenuHelp, {"&Detailed Help", "Ctrl+D"}},
-        {main->MenuAbout, {"&About", "Ctrl+A"}},
-        {main->MenuCatalog, {"&Image Catalog", "Ctrl+I"}},
+        {&probe().menu(Menu::NewGame), {"&New Game", "Ctrl+N"}},
+        {&probe().menu(Menu::OpenGame), {"&Open Saved Game", "Ctrl+O"}},
+        {&probe().menu(Menu::Save), {"&Save This Game", "Ctrl+S"}},
+        {&probe().menu(Menu::Exit), {"E&xit ", "Ctrl+X"}},
+        {&probe().menu(Menu::Sound), {"Turn Sound E&ffects On", "Ctrl+F"}},
+        {&probe().menu(Menu::Music), {"Turn &Music On", "Ctrl+M"}},
+        {&probe().menu(Menu::Jukebox), {"&Jukebox", "Ctrl+J"}},
+        {&probe().menu(Menu::Performance), {"&Performance Evaluation", "Ctrl+P"}},
+        {&probe().menu(Menu::HallOfFame), {"&Hall of Fame", "Ctrl+H"}},
+        {&probe().menu(Menu::Toolbar), {"&Toolbar Help", "F1"}},
+        {&probe().menu(Menu::Help), {"&Detailed Help", "Ctrl+D"}},
+        {&probe().menu(Menu::About), {"&About", "Ctrl+A"}},
+        {&probe().menu(Menu::Catalog), {"&Image Catalog", "Ctrl+I"}},
     };
     for (const auto& [action, text] : expected) {
         EXPECT_EQ(action->text(), text.first);
         EXPECT_EQ(action->shortcut().toString(), text.second);
     }
-    EXPECT_FALSE(main->MenuSave->isEnabled());
+    EXPECT_FALSE(probe().menu(Menu::Save).isEnabled());
     QStringList menus;
     for (QAction* menu : main->menuBar()->actions())
         menus << menu->text();
     EXPECT_EQ(menus, QStringList({"&File", "&Options", "&Score", "&Help"}));
     EXPECT_EQ(main->windowTitle(), "Tessary");
-    EXPECT_EQ(main->Timer4->interval(), 10000);
-    EXPECT_TRUE(main->Timer4->isActive());
-    EXPECT_FALSE(main->Timer1->isActive());
+    EXPECT_EQ(probe().idleTimer().interval(), 10000);
+    EXPECT_TRUE(probe().idleTimer().isActive());
+    EXPECT_FALSE(probe().blinkTimer().isActive());
 }
 
 TEST_F(MainWindowTest, TheScoreReadsNAbeforeAnyPuzzle) {
-    main->MenuPerformance->trigger();
+    probe().menu(Menu::Performance).trigger();
     ASSERT_EQ(dialogs.scoreTexts.size(), 1u);
     EXPECT_NE(dialogs.scoreTexts[0].find("Net Score N/A"), std::string::npos);
     EXPECT_TRUE(main->toolBar().isVisible());
@@ -124,8 +124,8 @@ TEST_F(MainWindowTest, ExitWritesTheSettingsAndHallOfFame) {
 TEST_F(MainWindowTest, ASinglePuzzlePlayedToTheEndWithRealClicks) {
     startPuzzle(kSingle, 2, 2, {picture("harbour.bmp").toStdString()});
     ASSERT_TRUE(state.game.play.gameOn);
-    EXPECT_TRUE(main->MenuSave->isEnabled());
-    EXPECT_TRUE(main->Timer1->isActive());
+    EXPECT_TRUE(probe().menu(Menu::Save).isEnabled());
+    EXPECT_TRUE(probe().blinkTimer().isActive());
     EXPECT_EQ(state.game.board.boardAcross, 2);
     EXPECT_EQ(state.game.puzzle.puzTitle, "harbour");
     ASSERT_GT(state.game.play.leftToMove, 0);
@@ -141,8 +141,8 @@ TEST_F(MainWindowTest, ASinglePuzzlePlayedToTheEndWithRealClicks) {
     dialogs.websiteEntry = true;
     solveByClicks();
     EXPECT_FALSE(state.game.play.gameOn);
-    EXPECT_FALSE(main->MenuSave->isEnabled());
-    EXPECT_FALSE(main->Timer1->isActive());
+    EXPECT_FALSE(probe().menu(Menu::Save).isEnabled());
+    EXPECT_FALSE(probe().blinkTimer().isActive());
     ASSERT_EQ(dialogs.scoreTexts.size(), 1u);
     EXPECT_NE(dialogs.scoreTexts[0].find("Pieces: 4  (2 Across, 2 Down)"), std::string::npos);
     EXPECT_EQ(state.hall.hofCount, 1);
@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, ASinglePuzzlePlayedToTheEndWithRealClicks) {
     EXPECT_EQ(shell.log[0].rfind("link " + hofServer() + "/games/puzhof.asp?game=tess&a=", 0), 0u);
     EXPECT_NE(fileText("tess.hof").find("\"Ann\""), std::string::npos);
     // The solved board shows the picture itself, piece for piece.
-    const QImage board = main->Picture1->picture();
+    const QImage board = probe().board().picture();
     EXPECT_EQ(board.pixel(5, 5),
               QImage(dir.filePath("harbour.bmp")).scaled(board.size()).pixel(5, 5));
 }
@@ -170,7 +170,7 @@ TEST_F(MainWindowTest, SpaceAndEnterPlayAGameThatSoundsAndScoresAsTheSameClicks)
     const CellGrid startPieceAt = s.pieceAt, startCellOf = s.cellOf;
     const auto cursorDrawnAt = [&](int c, int r) {
         // The cursor's first dash lies just inside the cell's top-left border pixel.
-        return main->Picture1->picture().pixel((c - 1) * s.board.pieceW + 1,
+        return probe().board().picture().pixel((c - 1) * s.board.pieceW + 1,
                                                (r - 1) * s.board.pieceH + 1) == qRgb(255, 255, 255);
     };
 
@@ -251,7 +251,7 @@ TEST_F(MainWindowTest, CancellingTheFirstPictureKeepsTheGameInPlay) {
     startPuzzle(kDouble, 4, 4, {"", picture("b.bmp").toStdString()});
     EXPECT_EQ(savedGames.showings.size(), 1u);
     EXPECT_TRUE(state.game.play.gameOn);
-    EXPECT_TRUE(main->Timer1->isActive());
+    EXPECT_TRUE(probe().blinkTimer().isActive());
     EXPECT_EQ(state.game.board.boardAcross, 3);
     EXPECT_EQ(state.game.pieceAt(2, 2), before.pieceAt(2, 2));
 }
@@ -278,7 +278,7 @@ TEST_F(MainWindowTest, SavingThenOpeningGivesTheSameGame) {
     const GameState saved = state.game;
     const std::string file = dir.filePath("game.sav").toStdString();
     savedGames.answers = {file};
-    main->MenuSave->trigger();
+    probe().menu(Menu::Save).trigger();
     EXPECT_EQ(savedGames.showings.back().title, "Save Game");
     EXPECT_EQ(savedGames.showings.back().flags, 0);
 
@@ -292,7 +292,7 @@ TEST_F(MainWindowTest, SavingThenOpeningGivesTheSameGame) {
     cursor.move(KeyboardCursor::Move::Last, 2, 2);
     state.game.play.peekShown = true; // an overlay on the board being replaced
     savedGames.answers = {file};
-    main->MenuOpenGame->trigger();
+    probe().menu(Menu::OpenGame).trigger();
     EXPECT_FALSE(cursor.shown());
     EXPECT_EQ(std::pair(cursor.col(), cursor.row()), std::pair(1, 1));
     EXPECT_FALSE(state.game.play.peekShown);
@@ -315,7 +315,7 @@ TEST_F(MainWindowTest, AFileThatIsNotASavedGameIsRefused) {
     wrong.write("Morvane-Tessary \r\n");
     wrong.close();
     savedGames.answers = {wrong.fileName().toStdString()};
-    main->MenuOpenGame->trigger();
+    probe().menu(Menu::OpenGame).trigger();
     EXPECT_EQ(dialogs.log.back(),
               "message " + wrong.fileName().toStdString() + " is not a saved Tessary game");
     EXPECT_EQ(beep.beeps.back(), Beep::Kind::Hand);
@@ -328,11 +328,11 @@ TEST_F(MainWindowTest, ASavedGameWhosePictureIsGoneIsRefused) {
     startPuzzle(kSingle, 3, 3, {pic.toStdString()});
     const std::string file = dir.filePath("game.sav").toStdString();
     savedGames.answers = {file};
-    main->MenuSave->trigger();
+    probe().menu(Menu::Save).trigger();
     QFile::remove(pic);
     savedGames.answers = {file};
     dialogs.log.clear();
-    main->MenuOpenGame->trigger();
+    probe().menu(Menu::OpenGame).trigger();
     // One message says what is wrong; the layout's own is not shown as well.
     EXPECT_EQ(dialogs.log,
               std::vector<std::string>{"message File name specified in .SAV file is not found"});
@@ -348,7 +348,7 @@ TEST_F(MainWindowTest, ASavedGameWhoseFirstPictureChangedShapeIsRefused) {
     ASSERT_EQ(state.game.board.boardDown, 6);
     const std::string file = dir.filePath("stacked.sav").toStdString();
     savedGames.answers = {file};
-    main->MenuSave->trigger();
+    probe().menu(Menu::Save).trigger();
     picture("first.bmp", 300, 400);
 
     savedGames.answers = {std::nullopt};
@@ -356,7 +356,7 @@ TEST_F(MainWindowTest, ASavedGameWhoseFirstPictureChangedShapeIsRefused) {
     const GameState before = state.game;
     savedGames.answers = {file};
     dialogs.log.clear();
-    main->MenuOpenGame->trigger();
+    probe().menu(Menu::OpenGame).trigger();
     EXPECT_EQ(dialogs.log,
               std::vector<std::string>{"message " + file + " is not a saved Tessary game"});
     EXPECT_TRUE(state.game.play.gameOn);
@@ -364,14 +364,14 @@ TEST_F(MainWindowTest, ASavedGameWhoseFirstPictureChangedShapeIsRefused) {
     EXPECT_EQ(state.game.board.boardAcross, 4);
     EXPECT_EQ(state.game.board.boardDown, 4);
     EXPECT_EQ(state.game.pieceAt(2, 3), before.pieceAt(2, 3));
-    EXPECT_EQ(main->Picture1->size(), QSize(before.board.boardW, before.board.boardH));
+    EXPECT_EQ(probe().board().size(), QSize(before.board.boardW, before.board.boardH));
 }
 
 // The save and open choosers start in the player's documents folder, then wherever the last
 // game was saved or opened.
 TEST_F(MainWindowTest, SavedGameChoosersStartInTheDocumentsFolderThenTheLastOnesFolder) {
     savedGames.answers = {std::nullopt};
-    main->MenuOpenGame->trigger();
+    probe().menu(Menu::OpenGame).trigger();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     // (the home folder on a desktop that has no documents folder)
     EXPECT_EQ(folderOf(savedGames.InitDir),
@@ -379,7 +379,7 @@ TEST_F(MainWindowTest, SavedGameChoosersStartInTheDocumentsFolderThenTheLastOnes
     startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
     ASSERT_TRUE(QDir(dir.path()).mkpath("games"));
     savedGames.answers = {dir.filePath("games/one.sav").toStdString()};
-    main->MenuSave->trigger();
+    probe().menu(Menu::Save).trigger();
     EXPECT_EQ(folderOf(savedGames.InitDir), folderOf(dir.filePath("games")));
 }
 
@@ -408,17 +408,17 @@ TEST_F(MainWindowTest, AToolbarClickDuringAnOverlayRunsNothing) {
     main->Btn_Click(3);
     EXPECT_FALSE(state.game.play.peekShown);
     EXPECT_EQ(main->pendingCmd, 0);
-    EXPECT_FALSE(main->Timer2->isActive());
+    EXPECT_FALSE(probe().commandTimer().isActive());
     main->Btn_Click(3);
-    EXPECT_TRUE(main->Timer2->isActive());
+    EXPECT_TRUE(probe().commandTimer().isActive());
     main->Timer2_Timer();
     EXPECT_EQ(state.game.play.peeks, 1);
 }
 
 TEST_F(MainWindowTest, HelpAndCatalogueGoThroughTheDesktop) {
-    main->MenuToolbar->trigger();
-    main->MenuHelp->trigger();
-    main->MenuCatalog->trigger();
+    probe().menu(Menu::Toolbar).trigger();
+    probe().menu(Menu::Help).trigger();
+    probe().menu(Menu::Catalog).trigger();
     const std::string folder = dir.path().toStdString();
     EXPECT_EQ(shell.log, (std::vector<std::string>{"document " + folder + "/tessary.html",
                                                    "document " + folder + "/tessary.html",
@@ -436,7 +436,7 @@ using EnterHofTest = MainWindowTest;
 
 TEST_F(EnterHofTest, TheMenuShowsTheListAndForgetsTheRank) {
     state.hofRank = 4;
-    main->MenuHallOfFame->trigger();
+    probe().menu(Menu::HallOfFame).trigger();
     EXPECT_EQ(dialogs.log, (std::vector<std::string>{"message Hof was recently cleared", "HOF"}));
     EXPECT_EQ(state.hofRank, 0);
 }
@@ -451,7 +451,7 @@ TEST_F(MainWindowTest, TheAboutBoxHidesTheToolbarWhileItIsUp) {
     dialogs.toolbarVisible = [this] { return main->toolBar().isVisible(); };
     main->toolBar().show();
     state.settings.soundOn = true;
-    main->MenuAbout->trigger();
+    probe().menu(Menu::About).trigger();
     ASSERT_FALSE(dialogs.log.empty());
     EXPECT_EQ(dialogs.log.back(), "About");
     EXPECT_FALSE(dialogs.toolbarShownDuringAbout);
@@ -472,14 +472,14 @@ TEST_F(MainWindowTest, TheSlideEndsWithThePieceExactlyOverItsHomeCell) {
     const int w = s.board.pieceW, h = s.board.pieceH;
     main->showMoveBox(0, 0, GridPos{3, 2});
     main->moveMoveBox(2 * w, h); // where the last step of a slide to cell (3, 2) lands
-    EXPECT_EQ(main->moveBox->geometry(),
-              QRect(main->Picture1->pos() + QPoint(2 * w, h), QSize(w, h)));
+    EXPECT_EQ(probe().slidingTile().geometry(),
+              QRect(probe().board().pos() + QPoint(2 * w, h), QSize(w, h)));
     // The tile shows the piece itself: the same pixels the solved cell has in the picture.
-    const QImage tile = main->moveBox->grab().toImage();
+    const QImage tile = probe().slidingTile().grab().toImage();
     const QImage base = main->basePicture().copy(2 * w, h, w, h);
     EXPECT_EQ(tile.pixel(w / 2, h / 2), base.pixel(w / 2, h / 2));
     main->hideMoveBox();
-    EXPECT_TRUE(main->moveBox->isHidden());
+    EXPECT_TRUE(probe().slidingTile().isHidden());
 }
 
 } // namespace
@@ -498,9 +498,9 @@ TEST_F(MainWindowTest, AGiveUpLongAfterTheDialogsOpenedShowsTheBoardAgain) {
         main->Timer4_Timer();
     };
     dialogs.pictures = {""};
-    main->MenuNewGame->trigger();
+    probe().menu(Menu::NewGame).trigger();
     EXPECT_TRUE(state.game.play.gameOn);
-    EXPECT_FALSE(main->Picture1->isHidden());
+    EXPECT_FALSE(probe().board().isHidden());
 }
 
 TEST_F(MainWindowTest, ASaveThatFailsIsNamedAndTheGameStaysInPlay) {
@@ -512,7 +512,7 @@ TEST_F(MainWindowTest, ASaveThatFailsIsNamedAndTheGameStaysInPlay) {
                               ":\nNo such file or directory");
     };
     savedGames.answers = {file};
-    main->MenuSave->trigger();
+    probe().menu(Menu::Save).trigger();
     EXPECT_EQ(failedSaves(), 1);
     ASSERT_FALSE(beep.beeps.empty());
     EXPECT_EQ(beep.beeps.back(), Beep::Kind::Hand);
@@ -545,7 +545,7 @@ TEST_F(MainWindowTest, AnEndingSessionKeepsTheGameInPlayWithoutAsking) {
     // The session ends while the save dialog is up: the dialog is cancelled by it.
     savedGames.onShow = [this] { main->endSession(); };
     savedGames.answers = {std::nullopt};
-    main->MenuSave->trigger();
+    probe().menu(Menu::Save).trigger();
     EXPECT_EQ(fileText("last-game.sav"), expected);
 
     QFile::remove(dir.filePath("last-game.sav"));
@@ -588,19 +588,19 @@ TEST_F(MainWindowTest, AHiddenFinishedBoardStopsTheIdleTimerUntilAGameIsInPlay) 
     startPuzzle(kSingle, 2, 2, {picture("a.bmp").toStdString()});
     const std::string file = dir.filePath("game.sav").toStdString();
     savedGames.answers = {file};
-    main->MenuSave->trigger();
+    probe().menu(Menu::Save).trigger();
     main->Timer4_Timer(); // a minute of play
     solveByClicks();
     ASSERT_FALSE(state.game.play.gameOn);
     main->Timer4_Timer();
     main->Timer4_Timer();
-    EXPECT_TRUE(main->Picture1->isHidden());
-    EXPECT_FALSE(main->Timer4->isActive());
+    EXPECT_TRUE(probe().board().isHidden());
+    EXPECT_FALSE(probe().idleTimer().isActive());
 
     savedGames.answers = {file};
-    main->MenuOpenGame->trigger();
+    probe().menu(Menu::OpenGame).trigger();
     ASSERT_TRUE(state.game.play.gameOn);
-    EXPECT_TRUE(main->Timer4->isActive());
+    EXPECT_TRUE(probe().idleTimer().isActive());
 }
 
 } // namespace

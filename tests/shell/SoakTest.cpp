@@ -83,10 +83,10 @@ class SoakTest : public GameWindowFixture {
     }
 
     void clickBoard(Qt::MouseButton button) {
-        const QPoint at = anywhereOn(main->Picture1);
+        const QPoint at = anywhereOn(&probe().board());
         note((button == Qt::LeftButton ? "left " : "right ") + std::to_string(at.x()) + "," +
              std::to_string(at.y()));
-        QTest::mouseClick(main->Picture1, button, Qt::NoModifier, at);
+        QTest::mouseClick(&probe().board(), button, Qt::NoModifier, at);
     }
 
     // The move a player who knows the answer makes: select a misplaced piece, swap it home.
@@ -101,9 +101,9 @@ class SoakTest : public GameWindowFixture {
             const GridPos from = s.cellOf(c, r);
             note("good move to " + std::to_string(c) + "," + std::to_string(r));
             const int w = s.board.pieceW, h = s.board.pieceH;
-            QTest::mouseClick(main->Picture1, Qt::LeftButton, Qt::NoModifier,
+            QTest::mouseClick(&probe().board(), Qt::LeftButton, Qt::NoModifier,
                               QPoint((c - 1) * w + w / 2, (r - 1) * h + h / 2));
-            QTest::mouseClick(main->Picture1, Qt::RightButton, Qt::NoModifier,
+            QTest::mouseClick(&probe().board(), Qt::RightButton, Qt::NoModifier,
                               QPoint((from.x - 1) * w + w / 2, (from.y - 1) * h + h / 2));
             return;
         }
@@ -136,15 +136,15 @@ class SoakTest : public GameWindowFixture {
             savedGames.answers = {chance(20) ? std::optional<std::string>{}
                                              : saveSlots[std::size_t(pick(0, 2))]};
             note("save");
-            if (main->MenuSave->isEnabled())
-                main->MenuSave->trigger();
+            if (probe().menu(Menu::Save).isEnabled())
+                probe().menu(Menu::Save).trigger();
             return;
         }
         savedGames.answers = {r == 5   ? std::optional<std::string>{}
                               : r == 6 ? notASavedGame
                                        : saveSlots[std::size_t(pick(0, 2))]};
         note("open");
-        main->MenuOpenGame->trigger();
+        probe().menu(Menu::OpenGame).trigger();
         ++opened;
     }
 
@@ -152,7 +152,7 @@ class SoakTest : public GameWindowFixture {
         const int button = pick(1, ToolBar::kButtons);
         note("toolbar " + std::to_string(button));
         main->Btn_Click(button);
-        if (main->Timer2->isActive())
+        if (probe().commandTimer().isActive())
             main->Timer2_Timer();
     }
 
@@ -186,13 +186,13 @@ class SoakTest : public GameWindowFixture {
         } else if (r <= 950) {
             note("idle tick");
             main->Timer4_Timer();
-        } else if (r <= 960 && main->basePic->isVisible()) {
+        } else if (r <= 960 && probe().solutionPicture().isVisible()) {
             note("click the solution");
-            QTest::mouseClick(main->basePic, Qt::LeftButton, Qt::NoModifier,
-                              anywhereOn(main->basePic));
+            QTest::mouseClick(&probe().solutionPicture(), Qt::LeftButton, Qt::NoModifier,
+                              anywhereOn(&probe().solutionPicture()));
         } else if (r <= 970) {
             note("performance");
-            main->MenuPerformance->trigger();
+            probe().menu(Menu::Performance).trigger();
         } else if (r <= 985)
             saveOrOpen();
         else
@@ -219,10 +219,11 @@ class SoakTest : public GameWindowFixture {
             return ::testing::AssertionFailure() << "selection " << p.selX << "," << p.selY;
         if (p.gameOn && (cells == 0 || s.board.pieceW <= 0 || s.board.pieceH <= 0))
             return ::testing::AssertionFailure() << "a game in play without a board";
-        if (main->MenuSave->isEnabled() != p.gameOn)
-            return ::testing::AssertionFailure() << "saving enabled " << main->MenuSave->isEnabled()
-                                                 << " with gameOn " << p.gameOn;
-        if (main->Timer1->isActive() && !p.gameOn)
+        if (probe().menu(Menu::Save).isEnabled() != p.gameOn)
+            return ::testing::AssertionFailure()
+                   << "saving enabled " << probe().menu(Menu::Save).isEnabled() << " with gameOn "
+                   << p.gameOn;
+        if (probe().blinkTimer().isActive() && !p.gameOn)
             return ::testing::AssertionFailure() << "the blink timer runs with no game in play";
         return ::testing::AssertionSuccess();
     }
@@ -273,7 +274,7 @@ TEST_F(SoakTest, ASelectionPastTheNewBoardsEdgeIsDropped) {
             for (int r = 1; r <= s.board.boardDown; ++r)
                 if (!s.isSolved(c, r)) {
                     QTest::mouseClick(
-                        main->Picture1, Qt::LeftButton, Qt::NoModifier,
+                        &probe().board(), Qt::LeftButton, Qt::NoModifier,
                         QPoint((c - 1) * s.board.pieceW + 2, (r - 1) * s.board.pieceH + 2));
                     return true;
                 }
@@ -287,7 +288,7 @@ TEST_F(SoakTest, ASelectionPastTheNewBoardsEdgeIsDropped) {
     ASSERT_EQ(state.game.board.boardAcross, 3);
     EXPECT_EQ(state.game.play.selX, 0);
     EXPECT_EQ(state.game.play.selY, 0);
-    QTest::mouseClick(main->Picture1, Qt::RightButton, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseClick(&probe().board(), Qt::RightButton, Qt::NoModifier, QPoint(2, 2));
     EXPECT_TRUE(boardConsistent(state.game));
 
     // On a board as large, the old selection is dropped too: the shuffle may have left that

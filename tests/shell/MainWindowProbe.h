@@ -1,0 +1,54 @@
+#pragma once
+
+#include "display/BasePicture.h"
+#include "display/BoardCanvas.h"
+#include "display/MoveBox.h"
+#include "shell/Main.h"
+
+#include <QAction>
+#include <QTimer>
+
+namespace tessary {
+
+// What window tests may reach inside the main window: its menu entries, the board and what
+// shows over it, and its three timers.
+class MainWindowProbe {
+  public:
+    enum class Menu {
+        NewGame,
+        OpenGame,
+        Save,
+        Exit,
+        Sound,
+        Music,
+        Jukebox,
+        Performance,
+        HallOfFame,
+        Toolbar,
+        Help,
+        About,
+        Catalog
+    };
+
+    explicit MainWindowProbe(Main& main) : main_(main) {}
+
+    QAction& menu(Menu entry) const {
+        QAction* const entries[] = {main_.MenuNewGame, main_.MenuOpenGame,    main_.MenuSave,
+                                    main_.MenuExit,    main_.MenuSound,       main_.MenuMusic,
+                                    main_.MenuJukebox, main_.MenuPerformance, main_.MenuHallOfFame,
+                                    main_.MenuToolbar, main_.MenuHelp,        main_.MenuAbout,
+                                    main_.MenuCatalog};
+        return *entries[static_cast<int>(entry)];
+    }
+    BoardCanvas& board() const { return *main_.Picture1; }
+    BasePicture& solutionPicture() const { return *main_.basePic; }
+    MoveBox& slidingTile() const { return *main_.moveBox; }
+    QTimer& blinkTimer() const { return *main_.Timer1; }
+    QTimer& commandTimer() const { return *main_.Timer2; }
+    QTimer& idleTimer() const { return *main_.Timer4; }
+
+  private:
+    Main& main_;
+};
+
+} // namespace tessary
