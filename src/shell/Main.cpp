@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QTimer>
+#include <functional>
 #include <type_traits>
 
 namespace tessary {
@@ -96,14 +97,12 @@ void Main::buildMenus() {
     auto add = [this](QMenu* menu, const char* caption, QKeySequence key, auto handler) {
         QAction* action = menu->addAction(QString::fromUtf8(caption));
         action->setShortcut(key);
-        connect(action, &QAction::triggered, this, [this, handler] {
-            skipOnFailure([&] {
-                if constexpr (std::is_member_function_pointer_v<decltype(handler)>)
-                    (this->*handler)();
-                else
-                    handler();
-            });
-        });
+        std::function<void()> step;
+        if constexpr (std::is_member_function_pointer_v<decltype(handler)>)
+            step = [this, handler] { (this->*handler)(); };
+        else
+            step = handler;
+        connect(action, &QAction::triggered, this, [step] { skipOnFailure(step); });
         return action;
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
