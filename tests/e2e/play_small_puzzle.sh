@@ -69,53 +69,9 @@ log "puzzle started"
 
 # --- 3. save the game to learn the board, then solve it with clicks
 saved="$work/board.sav"
-save_game() {
-    rm -f "$saved"
-    xdotool key ctrl+s
-    wait_for "file dialog \"Save Game\"" 10 active_is "Save Game"
-    xdotool type "$saved"
-    sleep 0.1
-    shot 03-save-game
-    xdotool key Return
-    wait_for "main window back in front after saving" 10 active_id_is "$main"
-    saved_complete() { [ -s "$saved" ] && [ "$(tr -d '\r' <"$saved" | wc -l)" -ge 19 ]; }
-    wait_for "saved game $saved" 10 saved_complete
-    mapfile -t lines < <(tr -d '\r' <"$saved")
-}
-numbers() { echo "${lines[$1 - 1]}" | xargs; } # the numbers of a line, single-spaced
-
-attempt=1
-while true; do
-    save_game
-    read -r across down <<<"$(numbers 12)"
-    [ "$across $down" = "2 2" ] || fail "saved board is $across x $down, not 2 x 2"
-    left=$(numbers 15)
-    [ "$left" != 0 ] && break
-    # The shuffle can leave every piece at home: nothing to play, so start another puzzle,
-    # declining to save this one first.
-    [ "$attempt" -lt 5 ] || fail "$attempt new puzzles in a row came out already solved"
-    log "the shuffle left the board solved: new puzzle"
-    xdotool key ctrl+n
-    wait_for "file dialog \"Save Game\" before a new puzzle" 10 active_is "Save Game"
-    xdotool key Escape
-    start_puzzle "$picture" asked
-    attempt=$((attempt + 1))
-done
+learn_unsolved_board "$picture" "$saved" 03-save-game
 shot 03-shuffled-board
-read -r piece_w piece_h <<<"$(numbers 10)"
-read -r board_w board_h <<<"$(numbers 11)"
 log "board ${board_w}x${board_h}, pieces ${piece_w}x${piece_h}, $left to move"
-
-# pieceAt: the home cell of the piece shown at each cell, from the board lines (column by
-# column, rows fastest, x then y).
-declare -A piece_at
-line=20
-for ((c = 1; c <= across; c++)); do
-    for ((r = 1; r <= down; r++)); do
-        piece_at[$c,$r]="$(numbers $line),$(numbers $((line + 1)))"
-        line=$((line + 2))
-    done
-done
 misplaced=0
 for cell in "${!piece_at[@]}"; do
     [ "${piece_at[$cell]}" = "$cell" ] || misplaced=$((misplaced + 1))

@@ -214,3 +214,57 @@ start_puzzle() {
     xdotool key Return
     wait_for "main window back in front after the image chooser" 10 active_id_is "$main"
 }
+
+# save_game FILE [SHOT]: Ctrl+S into FILE, waiting until the game has written it; its lines go
+# to "lines". With SHOT, a screenshot of the file dialog.
+save_game() {
+    local file=$1
+    rm -f "$file"
+    xdotool key ctrl+s
+    wait_for "file dialog \"Save Game\"" 10 active_is "Save Game"
+    xdotool type "$file"
+    if [ -n "${2:-}" ]; then
+        sleep 0.1
+        shot "$2"
+    fi
+    xdotool key Return
+    wait_for "main window back in front after saving" 10 active_id_is "$main"
+    saved_complete() { [ -s "$file" ] && [ "$(tr -d '\r' <"$file" | wc -l)" -ge 19 ]; }
+    wait_for "saved game $file" 10 saved_complete
+    mapfile -t lines < <(tr -d '\r' <"$file")
+}
+
+numbers() { echo "${lines[$1 - 1]}" | xargs; } # the numbers of a line, single-spaced
+
+# learn_unsolved_board PICTURE FILE [SHOT]: saves the new 2 x 2 puzzle in play to FILE to learn
+# it; while the shuffle left every piece at home, starts another one (declining to save it).
+# Sets across, down, left (pieces to move), piece_w, piece_h, board_w, board_h and piece_at:
+# the home cell of the piece shown at each cell ("c,r" keys and values).
+learn_unsolved_board() {
+    local attempt=1 line c r
+    while true; do
+        save_game "$2" "${3:-}"
+        read -r across down <<<"$(numbers 12)"
+        [ "$across $down" = "2 2" ] || fail "saved board is $across x $down, not 2 x 2"
+        left=$(numbers 15)
+        [ "$left" != 0 ] && break
+        [ "$attempt" -lt 5 ] || fail "$attempt new puzzles in a row came out already solved"
+        log "the shuffle left the board solved: new puzzle"
+        xdotool key ctrl+n
+        wait_for "file dialog \"Save Game\" before a new puzzle" 10 active_is "Save Game"
+        xdotool key Escape
+        start_puzzle "$1" asked
+        attempt=$((attempt + 1))
+    done
+    read -r piece_w piece_h <<<"$(numbers 10)"
+    read -r board_w board_h <<<"$(numbers 11)"
+    # The board lines: column by column, rows fastest, x then y.
+    declare -gA piece_at=()
+    line=20
+    for ((c = 1; c <= across; c++)); do
+        for ((r = 1; r <= down; r++)); do
+            piece_at[$c,$r]="$(numbers $line),$(numbers $((line + 1)))"
+            line=$((line + 2))
+        done
+    done
+}
