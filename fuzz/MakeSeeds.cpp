@@ -1,8 +1,8 @@
 // make-seeds FOLDER: writes starting inputs for the data-file fuzz targets, made by the
 // game's own writers, into FOLDER/saved_game, settings, hof and sound_list.
+#include "files/SavedGame.h"
+#include "files/SettingsFile.h"
 #include "score/HofFile.h"
-#include "storage/SavedGame.h"
-#include "storage/SettingsFile.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -7,9 +7,9 @@
 //  - a full repaint of that board, beside one full-frame copy;
 //  - the peak memory of a process that lays the photos out, beside djpeg's.
 // The photos are made on the first run and kept in $TMPDIR/tessary-bench-photos.
-#include "display/BasePicture.h"
-#include "display/BoardCanvas.h"
-#include "display/BoardPreparation.h"
+#include "board/BoardCanvas.h"
+#include "board/BoardPreparation.h"
+#include "pictures/BasePicture.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // Saving and reopening the largest board the game allows: 50 x 50 pieces, 5019 lines.
-#include "storage/SavedGame.h"
+#include "files/SavedGame.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,6 @@
-#include "shell/Main.h"
-#include "engine/RandomSource.h"
+#include "window/Main.h"
+#include "dialogs/MainDialogs.h"
+#include "model/RandomSource.h"
 #include "platform/MidiControlSdl.h"
 #include "platform/ProgramFolders.h"
 #include "platform/QtBeep.h"
@@ -7,9 +8,8 @@
 #include "platform/QtShell.h"
 #include "platform/SoundDevice.h"
 #include "platform/SoundServiceSdl.h"
-#include "shell/GameApplication.h"
-#include "shell/MainDialogs.h"
-#include "shell/ProgramState.h"
+#include "widgets/GameApplication.h"
+#include "window/ProgramState.h"
 
 #include <QApplication>
 #include <QDialog>

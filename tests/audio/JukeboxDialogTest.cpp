@@ -1,4 +1,4 @@
-#include "audio/JukeboxDialog.h"
+#include "dialogs/JukeboxDialog.h"
 #include "fakes/ScriptedFileChooser.h"
 
 #include <QLabel>

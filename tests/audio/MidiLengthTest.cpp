@@ -1,4 +1,4 @@
-#include "audio/MidiLength.h"
+#include "files/MidiLength.h"
 #include "audio/MidiBytes.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "audio/Music.h"
+#include "sound/Music.h"
 #include "fakes/FakeAudioHost.h"
 #include "fakes/FakeMidiControl.h"
 #include "fakes/FakeSoundService.h"

@@ -1,4 +1,4 @@
-#include "audio/SoundEffects.h"
+#include "sound/SoundEffects.h"
 #include "fakes/FakeAudioHost.h"
 #include "fakes/FakeSoundService.h"
 #include "storage/TestFiles.h"

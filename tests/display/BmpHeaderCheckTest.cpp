@@ -1,4 +1,4 @@
-#include "display/BmpHeaderCheck.h"
+#include "files/BmpHeaderCheck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "display/BoardCanvas.h"
-#include "display/BasePicture.h"
-#include "display/BoardColors.h"
-#include "display/MoveBox.h"
+#include "board/BoardCanvas.h"
+#include "board/BoardColors.h"
+#include "board/MoveBox.h"
 #include "fakes/TestBoards.h"
+#include "pictures/BasePicture.h"
 
 #include <QApplication>
 #include <QPaintEvent>

@@ -1,4 +1,4 @@
-#include "display/BoardLayout.h"
+#include "layout/BoardLayout.h"
 
 #include <gtest/gtest.h>
 

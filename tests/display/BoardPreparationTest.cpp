@@ -1,9 +1,9 @@
 #include "TestPictures.h"
 
-#include "display/BasePicture.h"
-#include "display/BoardCanvas.h"
-#include "display/BoardColors.h"
-#include "display/BoardPreparation.h"
+#include "board/BoardCanvas.h"
+#include "board/BoardColors.h"
+#include "board/BoardPreparation.h"
+#include "pictures/BasePicture.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 #include "TestPictures.h"
 #include "fakes/TestBoards.h"
 
-#include "display/BasePicture.h"
-#include "display/BoardCanvas.h"
-#include "display/BoardColors.h"
-#include "display/BoardPreparation.h"
-#include "display/DevicePixels.h"
-#include "display/MoveBox.h"
+#include "board/BoardCanvas.h"
+#include "board/BoardColors.h"
+#include "board/BoardPreparation.h"
+#include "board/MoveBox.h"
+#include "pictures/BasePicture.h"
+#include "pictures/DevicePixels.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

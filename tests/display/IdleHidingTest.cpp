@@ -1,4 +1,4 @@
-#include "display/IdleHiding.h"
+#include "layout/IdleHiding.h"
 
 #include <gtest/gtest.h>
 

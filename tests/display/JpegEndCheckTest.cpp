@@ -1,4 +1,4 @@
-#include "display/JpegEndCheck.h"
+#include "files/JpegEndCheck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/Board.h"
+#include "rules/Board.h"
 #include "fakes/RecordingHost.h"
 #include "fakes/ScriptedRandom.h"
 #include "fakes/TestBoards.h"

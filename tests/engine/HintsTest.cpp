@@ -1,4 +1,4 @@
-#include "engine/Hints.h"
+#include "rules/Hints.h"
 #include "fakes/RecordingHost.h"
 #include "fakes/TestBoards.h"
 

@@ -1,4 +1,4 @@
-#include "engine/LeadingNumber.h"
+#include "files/LeadingNumber.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/NewPuzzleFlow.h"
+#include "flows/NewPuzzleFlow.h"
 #include "fakes/RecordingHost.h"
 #include "fakes/ScriptedRandom.h"
 #include "fakes/TestBoards.h"

@@ -1,7 +1,7 @@
-#include "engine/OpenGameFlow.h"
+#include "flows/OpenGameFlow.h"
 #include "fakes/RecordingHost.h"
 #include "fakes/TestBoards.h"
-#include "storage/SavedGame.h"
+#include "files/SavedGame.h"
 #include "storage/TestFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "engine/Play.h"
-#include "engine/KeyboardPlay.h"
+#include "rules/Play.h"
 #include "fakes/RecordingHost.h"
 #include "fakes/TestBoards.h"
+#include "rules/KeyboardPlay.h"
 
 #include <gtest/gtest.h>
 

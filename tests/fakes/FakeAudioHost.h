@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/AudioHost.h"
+#include "ports/AudioHost.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MidiControl.h"
+#include "ports/MidiControl.h"
 
 #include <deque>
 #include <set>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SoundService.h"
+#include "ports/SoundService.h"
 
 #include <map>
 #include <string>

@@ -1,6 +1,6 @@
 #include "fakes/RecordingHost.h"
 
-#include "engine/GameState.h"
+#include "model/GameState.h"
 
 namespace tessary::testing {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/GameHost.h"
+#include "ports/GameHost.h"
 
 #include <deque>
 #include <functional>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "dialogs/MainDialogs.h"
 #include "fakes/FakeBeep.h"
 #include "fakes/FakeShell.h"
 #include "platform/FileChooser.h"
-#include "shell/MainDialogs.h"
 
 #include <deque>
 #include <functional>

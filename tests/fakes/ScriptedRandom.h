@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/RandomSource.h"
+#include "model/RandomSource.h"
 
 #include <deque>
 #include <utility>

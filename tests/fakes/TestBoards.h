@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/GameState.h"
+#include "model/GameState.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "regressions/PictureChecks.h"
 
-#include "display/PictureFile.h"
+#include "pictures/PictureFile.h"
 
 namespace tessary::checks {
 

@@ -1,12 +1,12 @@
 #include "regressions/ReaderChecks.h"
 #include "fakes/TestBoards.h"
 
-#include "display/BmpHeaderCheck.h"
-#include "display/JpegEndCheck.h"
+#include "files/BmpHeaderCheck.h"
+#include "files/JpegEndCheck.h"
+#include "files/SavedGame.h"
+#include "files/SettingsFile.h"
+#include "files/SoundListFile.h"
 #include "score/HofFile.h"
-#include "storage/SavedGame.h"
-#include "storage/SettingsFile.h"
-#include "storage/SoundListFile.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "score/HofEntryFlow.h"
+#include "flows/HofEntryFlow.h"
 #include "score/HofFile.h"
 #include "score/HofLinks.h"
 

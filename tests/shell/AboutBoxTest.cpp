@@ -1,4 +1,4 @@
-#include "shell/AboutBox.h"
+#include "dialogs/AboutBox.h"
 
 #include <QLabel>
 #include <QTest>

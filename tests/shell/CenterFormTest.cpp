@@ -1,4 +1,4 @@
-#include "shell/CenterForm.h"
+#include "widgets/CenterForm.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,9 +1,9 @@
 #include "shell/GameWindowFixture.h"
 
 #include "DamagedPictures.h"
-#include "display/BoardCanvas.h"
+#include "board/BoardCanvas.h"
+#include "dialogs/Viewer.h"
 #include "fakes/TestBoards.h"
-#include "shell/Viewer.h"
 
 #include <QAction>
 #include <QLabel>

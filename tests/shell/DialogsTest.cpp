@@ -1,9 +1,9 @@
+#include "dialogs/NewPuz.h"
+#include "dialogs/Viewer.h"
 #include "display/TestPictures.h"
 #include "fakes/ScriptedFileChooser.h"
 #include "platform/QtFileChooser.h"
-#include "shell/NewPuz.h"
-#include "shell/ToolBar.h"
-#include "shell/Viewer.h"
+#include "window/ToolBar.h"
 
 #include <QDir>
 #include <QGroupBox>

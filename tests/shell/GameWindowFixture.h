@@ -1,12 +1,12 @@
 #pragma once
 
-#include "engine/RandomSource.h"
 #include "fakes/FakeMidiControl.h"
 #include "fakes/FakeSoundService.h"
 #include "fakes/ScriptedDialogs.h"
 #include "fakes/ScriptedFileChooser.h"
-#include "shell/Main.h"
+#include "model/RandomSource.h"
 #include "shell/MainWindowProbe.h"
+#include "window/Main.h"
 
 #include <QDir>
 #include <QFile>

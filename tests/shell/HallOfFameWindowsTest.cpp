@@ -1,7 +1,7 @@
+#include "dialogs/HofWindow.h"
+#include "dialogs/NameEntryDialog.h"
 #include "fakes/ScriptedDialogs.h"
 #include "score/HofFile.h"
-#include "score/HofWindow.h"
-#include "score/NameEntryDialog.h"
 
 #include <QFile>
 #include <QLabel>

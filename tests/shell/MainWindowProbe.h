@@ -1,9 +1,9 @@
 #pragma once
 
-#include "display/BasePicture.h"
-#include "display/BoardCanvas.h"
-#include "display/MoveBox.h"
-#include "shell/Main.h"
+#include "board/BoardCanvas.h"
+#include "board/MoveBox.h"
+#include "pictures/BasePicture.h"
+#include "window/Main.h"
 
 #include <QAction>
 #include <QTimer>

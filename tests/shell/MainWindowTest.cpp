@@ -1,11 +1,11 @@
-#include "display/BoardCanvas.h"
-#include "display/MoveBox.h"
+#include "board/BoardCanvas.h"
+#include "board/MoveBox.h"
+#include "files/SavedGame.h"
 #include "score/HofEntry.h"
 #include "score/HofLinks.h"
 #include "shell/GameWindowFixture.h"
-#include "shell/Main.h"
-#include "shell/ToolBar.h"
-#include "storage/SavedGame.h"
+#include "window/Main.h"
+#include "window/ToolBar.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "shell/GameWindowFixture.h"
 
-#include "display/BasePicture.h"
-#include "display/BoardCanvas.h"
+#include "board/BoardCanvas.h"
 #include "fakes/TestBoards.h"
-#include "shell/ToolBar.h"
+#include "pictures/BasePicture.h"
+#include "window/ToolBar.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
-#include "storage/AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "fakes/TestBoards.h"
+#include "files/DataFile.h"
+#include "files/SavedGame.h"
+#include "files/SettingsFile.h"
 #include "score/HofFile.h"
-#include "storage/DataFile.h"
-#include "storage/SavedGame.h"
-#include "storage/SettingsFile.h"
 
 #include "storage/TestFiles.h"
 

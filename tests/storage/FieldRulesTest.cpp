@@ -1,6 +1,6 @@
-#include "storage/FieldReader.h"
-#include "storage/FieldWriter.h"
-#include "storage/TextEncoding.h"
+#include "files/FieldReader.h"
+#include "files/FieldWriter.h"
+#include "files/TextEncoding.h"
 
 #include <gtest/gtest.h>
 

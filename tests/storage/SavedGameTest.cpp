@@ -1,6 +1,6 @@
-#include "storage/SavedGame.h"
+#include "files/SavedGame.h"
 
-#include "storage/DataFile.h"
+#include "files/DataFile.h"
 #include "storage/TestFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "storage/SettingsFile.h"
+#include "files/SettingsFile.h"
 
 #include "storage/TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "storage/SoundListFile.h"
+#include "files/SoundListFile.h"
 
 #include "storage/TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "shell/GameApplication.h"
+#include "widgets/GameApplication.h"
 
 #include <gtest/gtest.h>
 

@@ -10,11 +10,11 @@
 #include "MidiWriter.h"
 #include "Tunes.h"
 
-#include "audio/MidiLength.h"
-#include "audio/Music.h"
-#include "audio/SoundEffects.h"
+#include "files/MidiLength.h"
 #include "platform/MidiControlSdl.h"
 #include "platform/SoundServiceSdl.h"
+#include "sound/Music.h"
+#include "sound/SoundEffects.h"
 
 #include <QCoreApplication>
 #include <QTimer>

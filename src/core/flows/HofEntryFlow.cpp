@@ -1,0 +1,31 @@
+#include "flows/HofEntryFlow.h"
+
+#include "score/HofEntry.h"
+#include "score/HofFile.h"
+#include "score/HofLinks.h"
+
+namespace tessary {
+
+void HofEntryFlow::enterHof(int32_t netScore, const std::string& title, int pieces) {
+    const int rank = list_.findRank(netScore);
+    if (rank == 0)
+        return;
+    list_.makeRoom(rank);
+    hofRank_ = rank;
+    const bool onlineEntry = host_.showNameEntry(rank);
+    // The name typed in the name entry is the one stored.
+    list_.fillEntry(rank,
+                    makeHofEntry(netScore, title, pieces, settings_.playerName, host_.today()));
+    if (onlineEntry) {
+        if (hofRank_ <= kOnlinePlaces)
+            host_.openLink(
+                hofSubmitAddress(netScore, pieces, settings_.playerName, settings_.playerEmail));
+        else
+            host_.showMessage("Must be in top 5 of local HOF to be entered online");
+    }
+    host_.showHofWindow();
+    // A list that cannot be written stays as it was on disk; the game goes on.
+    putHOF(dataFolder_, list_);
+}
+
+} // namespace tessary

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/Settings.h"
+#include "ports/HofEntryHost.h"
+#include "ports/PuzzleResults.h"
+#include "score/HallOfFame.h"
+
+#include <filesystem>
+
+namespace tessary {
+
+// A solved puzzle's way into the Hall of Fame: its place, room made for it, the name entry,
+// the entry filled in, the online submission for a top-5 place, the list shown and written.
+class HofEntryFlow : public PuzzleResults {
+  public:
+    static constexpr int kOnlinePlaces = 5;
+
+    HofEntryFlow(HallOfFame& list, const Settings& settings, int& hofRank, HofEntryHost& host,
+                 std::filesystem::path dataFolder)
+        : list_(list), settings_(settings), hofRank_(hofRank), host_(host),
+          dataFolder_(std::move(dataFolder)) {}
+
+    void enterHof(int32_t netScore, const std::string& title, int pieces) override;
+
+  private:
+    HallOfFame& list_;
+    const Settings& settings_; // the name entry writes the player's name and e-mail here
+    int& hofRank_;             // the place being filled, for the windows that show it
+    HofEntryHost& host_;
+    std::filesystem::path dataFolder_;
+};
+
+} // namespace tessary

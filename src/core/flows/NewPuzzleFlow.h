@@ -1,0 +1,30 @@
+#pragma once
+
+#include "model/GameState.h"
+#include "model/RandomSource.h"
+#include "ports/GameHost.h"
+#include "rules/Play.h"
+
+namespace tessary {
+
+// "New Game": save the game in play, ask for size and type, one picture per image, lay the
+// board out, put every piece home and shuffle it in view.
+class NewPuzzleFlow {
+  public:
+    NewPuzzleFlow(GameState& state, GameHost host, Play& play, RandomSource& random)
+        : s_(state), host_(host), play_(play), random_(random) {}
+
+    void newPuzzle();
+
+  private:
+    void abandon(bool wasOn);
+    void restoreDescription(const PuzzleDescription& shown);
+    void chooseImages();
+
+    GameState& s_;
+    GameHost host_;
+    Play& play_;
+    RandomSource& random_;
+};
+
+} // namespace tessary

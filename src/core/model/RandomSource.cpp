@@ -1,0 +1,12 @@
+#include "model/RandomSource.h"
+
+#include <chrono>
+
+namespace tessary {
+
+SeededRandom SeededRandom::fromClock() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return SeededRandom(static_cast<uint64_t>(now.count()));
+}
+
+} // namespace tessary

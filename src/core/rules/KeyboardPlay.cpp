@@ -1,0 +1,68 @@
+#include "rules/KeyboardPlay.h"
+
+namespace tessary {
+
+namespace {
+
+KeyboardCursor::Move moveOf(PlayKey key) {
+    switch (key) {
+    case PlayKey::Left:
+        return KeyboardCursor::Move::Left;
+    case PlayKey::Right:
+        return KeyboardCursor::Move::Right;
+    case PlayKey::Up:
+        return KeyboardCursor::Move::Up;
+    case PlayKey::Down:
+        return KeyboardCursor::Move::Down;
+    case PlayKey::Home:
+        return KeyboardCursor::Move::First;
+    default:
+        return KeyboardCursor::Move::Last;
+    }
+}
+
+} // namespace
+
+void KeyboardPlay::keyDown(PlayKey key, bool autoRepeat) {
+    if (!s_.play.gameOn)
+        return;
+    if (key == PlayKey::Select || key == PlayKey::Swap) {
+        if (!autoRepeat && s_.cursor.shown())
+            press(key == PlayKey::Select ? kLeftButton : kRightButton);
+        return;
+    }
+    KeyboardCursor& cursor = s_.cursor;
+    const KeyboardCursor before = cursor;
+    cursor.move(moveOf(key), s_.board.boardAcross, s_.board.boardDown);
+    if (before.isAt(cursor.col(), cursor.row()))
+        return; // against the edge: nothing changes
+    if (before.shown())
+        view_.drawCell(before.col(), before.row());
+    view_.drawCell(cursor.col(), cursor.row());
+}
+
+void KeyboardPlay::press(int button) {
+    // A point inside the cell under the cursor, in board pixels, as the mouse would give it.
+    const KeyboardCursor& cursor = s_.cursor;
+    const int w = s_.board.pieceW;
+    const int h = s_.board.pieceH;
+    play_.Picture1_MouseDown(button, float((cursor.col() - 1) * w + w / 2 + 1),
+                             float((cursor.row() - 1) * h + h / 2 + 1));
+    // The finished picture is shown whole, without the cursor on it.
+    if (!s_.play.gameOn)
+        hideCursor();
+}
+
+void KeyboardPlay::boardClicked() {
+    hideCursor();
+}
+
+void KeyboardPlay::hideCursor() {
+    KeyboardCursor& cursor = s_.cursor;
+    if (!cursor.shown())
+        return;
+    cursor.hide();
+    view_.drawCell(cursor.col(), cursor.row());
+}
+
+} // namespace tessary

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "model/GameState.h"
+#include "ports/GameHost.h"
+#include "rules/Board.h"
+
+#include <cstdint>
+
+namespace tessary {
+
+enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+
+// The play itself: board clicks, the one swap routine, and the end of a puzzle.
+class Play {
+  public:
+    Play(GameState& state, GameHost host) : s_(state), host_(host), board_(state, host.board) {}
+
+    // A mouse press on the board at board pixel (x, y).
+    void Picture1_MouseDown(int button, float x, float y);
+
+    // A press on the window outside the board only brings the toolbar back.
+    void Form_MouseDown();
+
+    // Every exchange during play passes here: scores it, swaps, plays the sound, moves the
+    // selection (selCol/selRow are updated in place) and finishes the puzzle when none is left.
+    void doSwap(int16_t& selCol, int16_t& selRow, int targetCol, int targetRow);
+
+    // Builds the performance text, stores netScore, shows the Score window, then the toolbar.
+    void MenuPerformance_Click();
+
+    Board& board() { return board_; }
+
+  private:
+    void finishPuzzle();
+
+    GameState& s_;
+    GameHost host_;
+    Board board_;
+};
+
+} // namespace tessary

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "model/GameState.h"
+#include "model/Settings.h"
+
+#include "score/HallOfFame.h"
+
+#include <QString>
+#include <filesystem>
+#include <functional>
+
+class QWidget;
+
+namespace tessary {
+
+class FileChooser;
+class Shell;
+
+// Every modal window the main window opens goes through here, so a test can answer them.
+class MainDialogs {
+  public:
+    enum class Icon { None, Critical, Warning, Information };
+
+    virtual ~MainDialogs() = default;
+    virtual void showScore(QWidget* parent, const QString& performanceText) = 0;
+    // False when the dialog was closed without "Ok" (Esc, its close box).
+    virtual bool showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
+                            std::function<void()> beep) = 0;
+    virtual void showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) = 0;
+    virtual void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) = 0;
+    virtual void showMessage(QWidget* parent, const QString& text, const QString& title,
+                             Icon icon) = 0;
+    // NameEntry for Hall of Fame place `rank`; true when the player asked for the online list.
+    virtual bool showNameEntry(QWidget* parent, int rank, Settings& settings,
+                               std::function<void()> onOpen) = 0;
+    virtual void showHof(QWidget* parent, HallOfFame& list, const std::filesystem::path& dataFolder,
+                         Shell& shell) = 0;
+    virtual void showAbout(QWidget* parent, const Settings& settings, int& frameCounter,
+                           const std::filesystem::path& programFolder,
+                           std::function<void()> onOpen) = 0;
+};
+
+// The real windows, each shown with exec().
+class QtMainDialogs : public MainDialogs {
+  public:
+    void showScore(QWidget* parent, const QString& performanceText) override;
+    bool showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
+                    std::function<void()> beep) override;
+    void showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) override;
+    void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) override;
+    void showMessage(QWidget* parent, const QString& text, const QString& title,
+                     Icon icon) override;
+    bool showNameEntry(QWidget* parent, int rank, Settings& settings,
+                       std::function<void()> onOpen) override;
+    void showHof(QWidget* parent, HallOfFame& list, const std::filesystem::path& dataFolder,
+                 Shell& shell) override;
+    void showAbout(QWidget* parent, const Settings& settings, int& frameCounter,
+                   const std::filesystem::path& programFolder,
+                   std::function<void()> onOpen) override;
+};
+
+} // namespace tessary

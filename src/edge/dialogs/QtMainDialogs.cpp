@@ -1,0 +1,91 @@
+#include "dialogs/AboutBox.h"
+#include "dialogs/HofWindow.h"
+#include "dialogs/JukeboxDialog.h"
+#include "dialogs/MainDialogs.h"
+#include "dialogs/NameEntryDialog.h"
+#include "dialogs/NewPuz.h"
+#include "dialogs/ScoreWindow.h"
+#include "dialogs/Viewer.h"
+
+#include <QMessageBox>
+
+namespace tessary {
+
+void QtMainDialogs::showScore(QWidget* parent, const QString& performanceText) {
+    ScoreWindow window(performanceText, parent);
+    window.exec();
+}
+
+bool QtMainDialogs::showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
+                               std::function<void()> beep) {
+    NewPuz dialog(puzzle, std::move(beep), parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtMainDialogs::showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) {
+    Viewer viewer(
+        puzzle, chooser,
+        [this](QWidget* over, const QString& text) {
+            showMessage(over, text, QStringLiteral("Tessary"), Icon::Critical);
+        },
+        parent);
+    viewer.exec();
+}
+
+void QtMainDialogs::showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) {
+    JukeboxDialog dialog(settings, chooser, parent);
+    dialog.exec();
+}
+
+void QtMainDialogs::showMessage(QWidget* parent, const QString& text, const QString& title,
+                                Icon icon) {
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::None:
+        break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+bool QtMainDialogs::showNameEntry(QWidget* parent, int rank, Settings& settings,
+                                  std::function<void()> onOpen) {
+    NameEntryDialog dialog(rank, settings, std::move(onOpen), parent);
+    dialog.exec();
+    return dialog.onlineEntry();
+}
+
+void QtMainDialogs::showHof(QWidget* parent, HallOfFame& list,
+                            const std::filesystem::path& dataFolder, Shell& shell) {
+    HofWindow window(list, dataFolder, shell, [parent] {
+        QMessageBox ask(QMessageBox::Warning, QStringLiteral("Clear HOF"),
+                        QStringLiteral("Really clear Hall of Frame?"),
+                        QMessageBox::Yes | QMessageBox::No, parent);
+        ask.setDefaultButton(QMessageBox::No);
+        return ask.exec() == QMessageBox::Yes;
+    });
+    window.exec();
+}
+
+void QtMainDialogs::showAbout(QWidget* parent, const Settings& settings, int& frameCounter,
+                              const std::filesystem::path& programFolder,
+                              std::function<void()> onOpen) {
+    const auto icons = programFolder / "icons" / "about";
+    AboutBox box(settings, frameCounter,
+                 AboutBox::loadFrames(QString::fromStdString(icons.string())), std::move(onOpen),
+                 parent);
+    box.exec();
+}
+
+} // namespace tessary

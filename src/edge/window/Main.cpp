@@ -1,0 +1,234 @@
+#include "window/Main.h"
+
+#include "board/BoardCanvas.h"
+#include "board/BoardColors.h"
+#include "board/MoveBox.h"
+#include "pictures/BasePicture.h"
+#include "widgets/SkipOnFailure.h"
+#include "window/PlayKeys.h"
+#include "window/ToolBar.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QTimer>
+#include <functional>
+#include <type_traits>
+
+namespace tessary {
+
+namespace {
+
+// The window's key codes are the desktop's own; the function keys map to 112 (F1) onwards.
+int virtualKeyCode(int qtKey) {
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return 112 + (qtKey - Qt::Key_F1);
+    return qtKey;
+}
+} // namespace
+
+Main::Main(ProgramState& state, MainServices& services)
+    : state_(state), services_(services),
+      toolBar_(std::make_unique<ToolBar>(
+          QString::fromStdString((services.programFolder / "icons" / "toolbar").string()))),
+      hof_(state.hall, state.settings, state.hofRank, *this, services.dataFolder),
+      play_(state.game, roles()), hints_(state.game, roles(), play_),
+      keyboard_(state.game, *this, play_), flow_(state.game, roles(), play_, services.random),
+      open_(state.game, state.settings, roles(), play_),
+      effects_(state.settings, state.audio, services.sound, *this, services.programFolder.string()),
+      music_(state.settings, state.audio, services.midi, effects_, *this, services.random,
+             services.programFolder.string()) {
+    client_ = new QWidget(this);
+    client_->setAutoFillBackground(true);
+    QPalette navy = client_->palette();
+    navy.setColor(QPalette::Window, boardColors::windowBackground());
+    client_->setPalette(navy);
+    setCentralWidget(client_);
+
+    basePic = new BasePicture(client_);
+    basePic->hide();
+    basePic->onClick = [this] { skipOnFailure([this] { hints_.basePic_Click(); }); };
+    Picture1 = new BoardCanvas(state_.game, *basePic, client_);
+    Picture1->move(0, 0);
+    Picture1->onMouseDown = [this](int button, float x, float y) {
+        skipOnFailure([&] {
+            keyboard_.boardClicked();
+            play_.Picture1_MouseDown(button, x, y);
+        });
+    };
+    moveBox = new MoveBox(client_);
+    moveBox->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(200);
+    connect(Timer1, &QTimer::timeout, this, [this] { skipOnFailure([this] { Timer1_Timer(); }); });
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(10);
+    connect(Timer2, &QTimer::timeout, this, [this] { skipOnFailure([this] { Timer2_Timer(); }); });
+    Timer4 = new QTimer(this);
+    Timer4->setInterval(IdleHiding::kStartInterval);
+    connect(Timer4, &QTimer::timeout, this, [this] { skipOnFailure([this] { Timer4_Timer(); }); });
+    Timer4->start();
+
+    connect(toolBar_.get(), &ToolBar::buttonClicked, this,
+            [this](int index) { skipOnFailure([&] { Btn_Click(index); }); });
+    connect(toolBar_.get(), &ToolBar::gotFocus, this, [this] {
+        show();
+        activateWindow();
+    });
+
+    buildMenus();
+    resize(640, 480);
+    // Key preview: the window sees every key before the control with the focus, and before
+    // the menu shortcuts.
+    qApp->installEventFilter(this);
+}
+
+GameHost Main::roles() {
+    return GameHost{*this, *this, *this, *this, *this, *this, *this, hof_};
+}
+
+Main::~Main() {
+    qApp->removeEventFilter(this);
+}
+
+void Main::buildMenus() {
+    auto add = [this](QMenu* menu, const char* caption, QKeySequence key, auto handler) {
+        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        action->setShortcut(key);
+        std::function<void()> step;
+        if constexpr (std::is_member_function_pointer_v<decltype(handler)>)
+            step = [this, handler] { (this->*handler)(); };
+        else
+            step = handler;
+        connect(action, &QAction::triggered, this, [step] { skipOnFailure(step); });
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    MenuNewGame = add(file, "&New Game", QKeySequence("Ctrl+N"), &Main::MenuNewGame_Click);
+    MenuOpenGame = add(file, "&Open Saved Game", QKeySequence("Ctrl+O"), &Main::MenuOpenGame_Click);
+    MenuSave = add(file, "&Save This Game", QKeySequence("Ctrl+S"), &Main::MenuSave_Click);
+    MenuSave->setEnabled(false);
+    file->addSeparator();
+    MenuExit = add(file, "E&xit ", QKeySequence("Ctrl+X"), &Main::MenuExit_Click);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    MenuSound = add(options, "Turn Sound E&ffects On", QKeySequence("Ctrl+F"),
+                    [this] { music_.MenuSound_Click(); });
+    MenuMusic = add(options, "Turn &Music Off", QKeySequence("Ctrl+M"),
+                    [this] { music_.MenuMusic_Click(); });
+    options->addSeparator();
+    MenuJukebox =
+        add(options, "&Jukebox", QKeySequence("Ctrl+J"), [this] { music_.MenuJukebox_Click(); });
+
+    QMenu* score = menuBar()->addMenu(QStringLiteral("&Score"));
+    MenuPerformance =
+        add(score, "&Performance Evaluation", QKeySequence("Ctrl+P"), &Main::MenuPerformance_Click);
+    MenuHallOfFame =
+        add(score, "&Hall of Fame", QKeySequence("Ctrl+H"), &Main::MenuHallOfFame_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    MenuToolbar = add(help, "&Toolbar Help", QKeySequence("F1"), &Main::MenuToolbar_Click);
+    help->addSeparator();
+    MenuHelp = add(help, "&Detailed Help", QKeySequence("Ctrl+D"), &Main::MenuHelp_Click);
+    MenuAbout = add(help, "&About", QKeySequence("Ctrl+A"), &Main::MenuAbout_Click);
+    help->addSeparator();
+    MenuCatalog = add(help, "&Image Catalog", QKeySequence("Ctrl+I"), &Main::MenuCatalog_Click);
+}
+
+bool Main::eventFilter(QObject* watched, QEvent* event) {
+    const bool keyEvent =
+        event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    // Only keys meant for this window: not those of a dialog on top of it.
+    if (!keyEvent || widget == nullptr || widget->window() != this ||
+        QApplication::activeModalWidget() != nullptr)
+        return QMainWindow::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const int code = virtualKeyCode(key->key());
+    // Shift makes no difference to the function keys; with Ctrl or Alt they are not the game's.
+    const bool functionKey = code >= Hints::kF2 && code <= Hints::kF10 &&
+                             (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
+    const std::optional<PlayKey> playKey = playKeyOf(*key);
+    // A menu bar working from the keyboard keeps its own arrows, Space and Enter.
+    const bool keyOfPlay =
+        playKey && state_.game.play.gameOn && qobject_cast<QMenuBar*>(widget) == nullptr;
+    if (!functionKey && !keyOfPlay && !state_.game.play.peekShown)
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept(); // the key comes to us as a key press, not as a menu shortcut
+        return true;
+    }
+    if (keyOfPlay && !state_.game.play.peekShown) {
+        skipOnFailure([&] { keyboard_.keyDown(*playKey, key->isAutoRepeat()); });
+        return true;
+    }
+    if (!key->isAutoRepeat() || !state_.game.play.peekShown)
+        skipOnFailure([&] { hints_.Form_KeyDown(code); });
+    return true; // handled here: it goes no further
+}
+
+void Main::closeEvent(QCloseEvent* event) {
+    if (!unloaded_ && !Form_Unload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void Main::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // Form_Resize: the music pauses while the window is minimised, and the toolbar hides.
+    const bool minimized = isMinimized();
+    skipOnFailure([&] {
+        music_.Form_Resize(minimized);
+        toolBar_->setVisible(Form_Resize(minimized).showToolbar);
+    });
+}
+
+void Main::mousePressEvent(QMouseEvent* event) {
+    QMainWindow::mousePressEvent(event);
+    skipOnFailure([this] { play_.Form_MouseDown(); });
+}
+
+void Main::Btn_Click(int index) {
+    if (state_.game.play.peekShown) {
+        // The click only ends the overlay; the overlay stays drawn until the next repaint.
+        state_.game.play.peekShown = false;
+        pendingCmd = 0;
+        Timer2->stop();
+        return;
+    }
+    pendingCmd = index;
+    Timer2->start();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Main::Timer2_Timer() {
+    Timer2->stop();
+    if (pendingCmd == 1)
+        MenuToolbar_Click();
+    else
+        hints_.runCommand(pendingCmd);
+}
+
+void Main::Timer1_Timer() {
+    Picture1->Timer1_Timer();
+}
+
+void Main::Timer4_Timer() {
+    const IdleTick tick = idle_.Timer4_Timer(state_.game.play.gameOn, isMinimized());
+    if (tick.hideBoard)
+        Picture1->hide();
+    if (tick.interval)
+        Timer4->setInterval(*tick.interval);
+    if (tick.stop)
+        Timer4->stop(); // setBlinkTimer wakes it with the next game
+}
+
+} // namespace tessary
