@@ -490,12 +490,17 @@ namespace {
 
 TEST_F(MainWindowTest, AGiveUpLongAfterTheDialogsOpenedShowsTheBoardAgain) {
     startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
-    main->Timer4_Timer(); // a minute of play
+    main->show();
+    QTest::keyClick(main.get(), Qt::Key_F3); // the solution is up when the menu is chosen
+    main->Timer4_Timer();                    // a minute of play
     savedGames.answers = {std::nullopt};
-    // Two more minutes pass with the dialog open, where no game is in play.
+    // Two more minutes pass with the dialog open, where no game is in play. The solution goes
+    // with the board: left behind, it would sit by the dialog as a free look at the answer.
     dialogs.newPuzChoice = [this](PuzzleDescription&) {
         main->Timer4_Timer();
         main->Timer4_Timer();
+        EXPECT_TRUE(probe().board().isHidden());
+        EXPECT_TRUE(probe().solutionPicture().isHidden());
     };
     dialogs.pictures = {""};
     probe().menu(Menu::NewGame).trigger();

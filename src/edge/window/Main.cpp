@@ -223,8 +223,12 @@ void Main::Timer1_Timer() {
 
 void Main::Timer4_Timer() {
     const IdleTick tick = idle_.Timer4_Timer(state_.game.play.gameOn, isMinimized());
-    if (tick.hideBoard)
+    if (tick.hideBoard) {
+        // What lies under or over the board goes too, or the idle board would uncover it.
         Picture1->hide();
+        basePic->hide();
+        moveBox->hide();
+    }
     if (tick.interval)
         Timer4->setInterval(*tick.interval);
     if (tick.stop)
