@@ -216,17 +216,22 @@ TEST_F(SmallBoard, MarksHatchInsideABlueOutline) {
     EXPECT_EQ(inside(1, 2), colors({boardColors::missingMark(), pieceColor(1, 2)}));
 }
 
-TEST_F(SmallBoard, PressesGoOutAsGameButtonsAndBoardPixels) {
-    std::vector<std::tuple<int, float, float>> presses;
-    canvas.onMouseDown = [&](int b, float x, float y) { presses.emplace_back(b, x, y); };
+TEST_F(SmallBoard, PressesGoOutAsGameButtonsOnTheCellUnderThePointer) {
+    std::vector<std::pair<std::optional<GridPos>, Button>> presses;
+    canvas.onMouseDown = [&](std::optional<GridPos> cell, Button b) {
+        presses.emplace_back(cell, b);
+    };
     canvas.show();
     QTest::mouseClick(&canvas, Qt::LeftButton, {}, QPoint(5, 3));
     QTest::mouseClick(&canvas, Qt::RightButton, {}, QPoint(25, 12));
-    QTest::mouseClick(&canvas, Qt::MiddleButton, {}, QPoint(0, 15));
-    ASSERT_EQ(presses.size(), 3u);
-    EXPECT_EQ(presses[0], std::make_tuple(1, 5.f, 3.f));
-    EXPECT_EQ(presses[1], std::make_tuple(2, 25.f, 12.f));
-    EXPECT_EQ(presses[2], std::make_tuple(4, 0.f, 15.f));
+    QTest::mouseClick(&canvas, Qt::MiddleButton, {}, QPoint(31, 15)); // the spare strip
+    state.board.pieceW = 0; // no puzzle yet: no cell anywhere
+    QTest::mouseClick(&canvas, Qt::LeftButton, {}, QPoint(5, 3));
+    using Press = std::pair<std::optional<GridPos>, Button>;
+    EXPECT_EQ(presses, (std::vector<Press>{{GridPos{1, 1}, Button::Left},
+                                           {GridPos{3, 2}, Button::Right},
+                                           {GridPos{4, 2}, Button::Middle},
+                                           {std::nullopt, Button::Left}}));
 }
 
 TEST_F(SmallBoard, SolutionPictureHidesWhenClicked) {

@@ -1,7 +1,10 @@
 #include "layout/BoardLayout.h"
+#include "layout/CellAtPixel.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <optional>
 
 namespace tessary {
@@ -171,6 +174,22 @@ TEST(BoardLayout, RefusesWhatCannotBeABoard) {
 
 TEST(BoardLayout, TwipsPerPixelAt96Dpi) {
     EXPECT_DOUBLE_EQ(twipsPerPixel(96), 15.0);
+}
+
+TEST(CellAtPixel, TheFirstPixelOfACellCountsForTheCellBefore) {
+    EXPECT_EQ(cellAtPixel(10.0f, 5.0f, 10, 8), (GridPos{1, 1})); // x = pieceW
+    EXPECT_EQ(cellAtPixel(11.0f, 9.0f, 10, 8), (GridPos{2, 2}));
+    EXPECT_EQ(cellAtPixel(0.0f, 0.0f, 10, 8), (GridPos{1, 1}));    // 0 still gives the first
+    EXPECT_EQ(cellAtPixel(10.4f, 10.6f, 10, 10), (GridPos{1, 2})); // rounded first
+    EXPECT_EQ(cellAtPixel(35.0f, 5.0f, 10, 10), (GridPos{4, 1}));  // past a 3-across board
+}
+
+TEST(CellAtPixel, NoPieceSizeOrAPixelBeyondAnyBoardGivesNoCell) {
+    EXPECT_EQ(cellAtPixel(5.0f, 5.0f, 0, 0), std::nullopt); // before any puzzle
+    EXPECT_EQ(cellAtPixel(5.0f, 1.0e9f, 10, 10), std::nullopt);
+    EXPECT_EQ(cellAtPixel(32768.0f, 5.0f, 1, 1), std::nullopt); // one past the last index
+    EXPECT_EQ(cellAtPixel(std::nanf(""), 5.0f, 10, 10), std::nullopt);
+    EXPECT_EQ(cellAtPixel(5.0f, std::numeric_limits<float>::infinity(), 10, 10), std::nullopt);
 }
 
 } // namespace

@@ -19,9 +19,8 @@ class PlayTest : public ::testing::Test {
     RecordingHost host;
     Play play{s, host};
 
-    // Centre of cell (c, r) in board pixels, with 10 x 10 pieces.
-    void click(int button, int col, int row) {
-        play.Picture1_MouseDown(button, float((col - 1) * 10 + 5), float((row - 1) * 10 + 5));
+    void click(Button button, int col, int row) {
+        play.press(GridPos{int16_t(col), int16_t(row)}, button);
     }
     void select(int col, int row) {
         s.play.selX = int16_t(col);
@@ -29,20 +28,10 @@ class PlayTest : public ::testing::Test {
     }
 };
 
-TEST_F(PlayTest, ClickOnTheFirstPixelColumnOfACellCountsForTheCellBefore) {
-    arrangeBoard(s, {{"2,1", "1,1", "3,1"}});
-    play.Picture1_MouseDown(kLeftButton, 10.0f, 5.0f); // X = pieceW
-    EXPECT_EQ(s.play.selX, 1);
-    play.Picture1_MouseDown(kLeftButton, 11.0f, 5.0f);
-    EXPECT_EQ(s.play.selX, 2);
-    play.Picture1_MouseDown(kLeftButton, 0.0f, 0.0f); // X = 0 still gives column 1
-    EXPECT_EQ(s.play.selX, 1);
-}
-
 TEST_F(PlayTest, LeftClickSelectsWithSoundAndMovesTheOutline) {
     arrangeBoard(s, {{"2,1", "1,1", "3,1"}});
-    click(kLeftButton, 1, 1);
-    click(kLeftButton, 2, 1);
+    click(Button::Left, 1, 1);
+    click(Button::Left, 2, 1);
     EXPECT_EQ(host.calls,
               (Calls{"toolbar show", "boardFront", "sfx 0", "outline 1,1", "toolbar show",
                      "boardFront", "sfx 0", "drawCell 1,1", "outline 2,1"}));
@@ -51,15 +40,15 @@ TEST_F(PlayTest, LeftClickSelectsWithSoundAndMovesTheOutline) {
 TEST_F(PlayTest, ClicksOnSolvedPiecesOrOffTheBoardAreRefusedForEveryButton) {
     arrangeBoard(s, {{"2,1", "1,1", "3,1"}});
     select(1, 1);
-    for (int button : {kLeftButton, kRightButton, kMiddleButton}) {
+    for (Button button : {Button::Left, Button::Right, Button::Middle}) {
         host.clear();
         click(button, 3, 1); // solved
         EXPECT_EQ(host.only({"sfx"}), (Calls{"sfx 2"}));
         host.clear();
-        play.Picture1_MouseDown(button, 35.0f, 5.0f); // the spare strip right of the cells
+        click(button, 4, 1); // the spare strip right of the cells
         EXPECT_EQ(host.only({"sfx"}), (Calls{"sfx 2"}));
         host.clear();
-        play.Picture1_MouseDown(button, 5.0f, 1.0e9f); // far outside any index
+        play.press(std::nullopt, button); // on no cell at all
         EXPECT_EQ(host.only({"sfx"}), (Calls{"sfx 2"}));
     }
     EXPECT_EQ(s.play.swaps, 0);
@@ -67,14 +56,14 @@ TEST_F(PlayTest, ClicksOnSolvedPiecesOrOffTheBoardAreRefusedForEveryButton) {
 }
 
 TEST_F(PlayTest, ClickBeforeAnyPuzzleIsRefused) {
-    play.Picture1_MouseDown(kLeftButton, 5.0f, 5.0f);
+    click(Button::Left, 1, 1);
     EXPECT_EQ(host.only({"sfx"}), (Calls{"sfx 2"}));
     EXPECT_EQ(s.play.selX, 0);
 }
 
 TEST_F(PlayTest, RightClickWithNothingSelectedIsRefusedAndNotCounted) {
     arrangeBoard(s, {{"2,1", "1,1"}});
-    click(kRightButton, 1, 1);
+    click(Button::Right, 1, 1);
     EXPECT_EQ(host.only({"sfx", "drawCell"}), (Calls{"sfx 2"}));
     EXPECT_EQ(s.play.swaps, 0);
 }
@@ -82,7 +71,7 @@ TEST_F(PlayTest, RightClickWithNothingSelectedIsRefusedAndNotCounted) {
 TEST_F(PlayTest, RightClickOnTheSelectedPieceCountsAndKeepsTheSelection) {
     arrangeBoard(s, {{"2,1", "1,1", "3,1"}});
     select(1, 1);
-    click(kRightButton, 1, 1);
+    click(Button::Right, 1, 1);
     EXPECT_EQ(s.play.swaps, 1);
     EXPECT_EQ(s.play.goodSwaps, 0);
     EXPECT_EQ(host.only({"sfx", "drawCell", "outline"}),
@@ -94,7 +83,7 @@ TEST_F(PlayTest, SwapThatHomesNeitherPieceMovesTheSelectionWithThePiece) {
     // A four-cycle: exchanging opposite cells sends neither piece home.
     arrangeBoard(s, {{"2,1", "3,1", "4,1", "1,1"}});
     select(1, 1);
-    click(kRightButton, 3, 1);
+    click(Button::Right, 3, 1);
     EXPECT_EQ(host.only({"sfx", "drawCell", "outline"}),
               (Calls{"drawCell 3,1", "drawCell 1,1", "sfx 0", "drawCell 1,1", "outline 3,1"}));
     EXPECT_EQ(s.play.selX, 3);
@@ -106,7 +95,7 @@ TEST_F(PlayTest, SwapThatHomesOnlyTheTargetsPieceFollowsTheSelectedPiece) {
     // (1,1) holds (2,1); its own piece lies at (3,1). Swapping with (3,1) homes only that one.
     arrangeBoard(s, {{"2,1", "3,1", "1,1"}});
     select(1, 1);
-    click(kRightButton, 3, 1);
+    click(Button::Right, 3, 1);
     EXPECT_EQ(host.only({"sfx"}), (Calls{"sfx 3"}));
     EXPECT_EQ(s.play.selX, 3);
     EXPECT_EQ(s.play.goodSwaps, 1);
@@ -116,7 +105,7 @@ TEST_F(PlayTest, SwapThatHomesOnlyTheTargetsPieceFollowsTheSelectedPiece) {
 TEST_F(PlayTest, SwapThatHomesOnlyTheSelectedPieceKeepsTheSelectionInPlace) {
     arrangeBoard(s, {{"3,1", "1,1", "2,1"}});
     select(1, 1);
-    click(kRightButton, 3, 1);
+    click(Button::Right, 3, 1);
     EXPECT_EQ(host.only({"sfx", "drawCell", "outline"}),
               (Calls{"drawCell 3,1", "drawCell 1,1", "sfx 4", "outline 1,1"}));
     EXPECT_EQ(s.play.selX, 1);
@@ -126,7 +115,7 @@ TEST_F(PlayTest, SwapThatHomesOnlyTheSelectedPieceKeepsTheSelectionInPlace) {
 TEST_F(PlayTest, SwapThatHomesBothPiecesClearsTheSelectionAndEarnsTwo) {
     arrangeBoard(s, {{"2,1", "1,1", "4,1", "3,1"}});
     select(1, 1);
-    click(kRightButton, 2, 1);
+    click(Button::Right, 2, 1);
     EXPECT_EQ(host.only({"sfx", "drawCell", "outline"}),
               (Calls{"drawCell 2,1", "drawCell 1,1", "sfx 4", "drawCell 1,1"}));
     EXPECT_EQ(s.play.selX, 0);
@@ -139,7 +128,7 @@ TEST_F(PlayTest, SwapThatHomesBothPiecesClearsTheSelectionAndEarnsTwo) {
 TEST_F(PlayTest, OverlayIsRepaintedAwayAndTheClickStillActs) {
     arrangeBoard(s, {{"2,1", "1,1", "3,1"}});
     s.play.peekShown = true;
-    click(kLeftButton, 1, 1);
+    click(Button::Left, 1, 1);
     EXPECT_FALSE(s.play.peekShown);
     EXPECT_EQ(host.calls, (Calls{"toolbar show", "boardFront", "paint", "sfx 0", "outline 1,1"}));
 }
@@ -153,7 +142,7 @@ TEST_F(PlayTest, TheLastSwapFinishesThePuzzleInOrder) {
     s.puzzle.puzTitle = "Harbour";
     select(1, 1);
     host.clear();
-    click(kRightButton, 2, 1);
+    click(Button::Right, 2, 1);
     EXPECT_EQ(host.calls,
               (Calls{"toolbar show", "boardFront", "drawCell 2,1", "drawCell 1,1", "sfx 4",
                      "drawCell 1,1", "sfx 3", "blink off", "save off", "performance",
@@ -179,8 +168,8 @@ TEST_F(PlayTest, APuzzleFinishedWithoutAGoodSwapEntersNoHallOfFame) {
 TEST_F(PlayTest, AfterTheEndEveryClickIsRefused) {
     arrangeBoard(s, {{"1,1", "2,1"}});
     s.play.gameOn = false;
-    click(kLeftButton, 1, 1);
-    click(kRightButton, 2, 1);
+    click(Button::Left, 1, 1);
+    click(Button::Right, 2, 1);
     EXPECT_EQ(host.only({"sfx"}), (Calls{"sfx 2", "sfx 2"}));
 }
 
@@ -189,7 +178,7 @@ TEST_F(PlayTest, CountersStopAt32767AndTheSwapStillHappens) {
     s.play.swaps = 32767;
     s.play.goodSwaps = 32766;
     select(1, 1);
-    click(kRightButton, 2, 1);
+    click(Button::Right, 2, 1);
     EXPECT_EQ(s.play.swaps, 32767);
     EXPECT_EQ(s.play.goodSwaps, 32766); // + 2 would overflow: left as it was
     EXPECT_TRUE(s.isSolved(1, 1));
@@ -232,9 +221,9 @@ TEST_F(PlayTest, SpaceAndEnterOnTheCursorsCellDoWhatTheButtonsDo) {
                                                         {"1,2", "3,2", "2,2"}};
     // The same moves by mouse on one board and by keys on another: refused ones, a select,
     // a swap sending both pieces home, a swap of a piece with itself, and the last swap.
-    const std::vector<std::tuple<int, int, int>> moves = {
-        {kRightButton, 1, 1}, {kLeftButton, 3, 1},  {kLeftButton, 1, 1}, {kRightButton, 2, 1},
-        {kLeftButton, 2, 2},  {kRightButton, 2, 2}, {kRightButton, 3, 2}};
+    const std::vector<std::tuple<Button, int, int>> moves = {
+        {Button::Right, 1, 1}, {Button::Left, 3, 1},  {Button::Left, 1, 1}, {Button::Right, 2, 1},
+        {Button::Left, 2, 2},  {Button::Right, 2, 2}, {Button::Right, 3, 2}};
     arrangeBoard(s, rows);
     for (const auto& [button, col, row] : moves)
         click(button, col, row);
@@ -255,7 +244,7 @@ TEST_F(PlayTest, SpaceAndEnterOnTheCursorsCellDoWhatTheButtonsDo) {
         for (int r = 1; r < row; ++r)
             keys.keyDown(PlayKey::Down, false);
         keyHost.clear();
-        const PlayKey key = button == kLeftButton ? PlayKey::Select : PlayKey::Swap;
+        const PlayKey key = button == Button::Left ? PlayKey::Select : PlayKey::Swap;
         keys.keyDown(key, false);
         keys.keyDown(key, true); // held down: acts once
         pressed.insert(pressed.end(), keyHost.calls.begin(), keyHost.calls.end());
@@ -284,9 +273,10 @@ TEST_F(PlayTest, ThousandsOfRandomClicksKeepTheBoardConsistent) {
         s.board.pieceH = 10;
         s.play.gameOn = s.play.leftToMove != 0;
         for (int i = 0; i < 400; ++i) {
-            const int button = (rng() % 3 == 0) ? kLeftButton : kRightButton;
-            play.Picture1_MouseDown(button, float(rng() % (across * 10 + 20)) - 5.0f,
-                                    float(rng() % (down * 10 + 20)) - 5.0f);
+            const Button button = (rng() % 3 == 0) ? Button::Left : Button::Right;
+            // Cells one past every edge of the board, and now and then no cell at all.
+            const GridPos cell{int16_t(rng() % (across + 2)), int16_t(rng() % (down + 2))};
+            play.press(rng() % 20 == 0 ? std::nullopt : std::optional(cell), button);
             ASSERT_TRUE(boardConsistent(s)) << "game " << game << " click " << i;
             if (s.play.selX != 0) {
                 ASSERT_FALSE(s.isSolved(s.play.selX, s.play.selY));

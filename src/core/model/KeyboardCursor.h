@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/GridPos.h"
+
 #include <cstdint>
 
 namespace tessary {
@@ -19,6 +21,7 @@ class KeyboardCursor {
     bool shown() const { return shown_; }
     int col() const { return col_; }
     int row() const { return row_; }
+    GridPos cell() const { return {col_, row_}; }
     // True when the cursor is shown on cell (col, row).
     bool isAt(int col, int row) const { return shown_ && col == col_ && row == row_; }
 

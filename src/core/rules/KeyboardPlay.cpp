@@ -28,7 +28,7 @@ void KeyboardPlay::keyDown(PlayKey key, bool autoRepeat) {
         return;
     if (key == PlayKey::Select || key == PlayKey::Swap) {
         if (!autoRepeat && s_.cursor.shown())
-            press(key == PlayKey::Select ? kLeftButton : kRightButton);
+            press(key == PlayKey::Select ? Button::Left : Button::Right);
         return;
     }
     KeyboardCursor& cursor = s_.cursor;
@@ -41,13 +41,8 @@ void KeyboardPlay::keyDown(PlayKey key, bool autoRepeat) {
     view_.drawCell(cursor.col(), cursor.row());
 }
 
-void KeyboardPlay::press(int button) {
-    // A point inside the cell under the cursor, in board pixels, as the mouse would give it.
-    const KeyboardCursor& cursor = s_.cursor;
-    const int w = s_.board.pieceW;
-    const int h = s_.board.pieceH;
-    play_.Picture1_MouseDown(button, float((cursor.col() - 1) * w + w / 2 + 1),
-                             float((cursor.row() - 1) * h + h / 2 + 1));
+void KeyboardPlay::press(Button button) {
+    play_.press(s_.cursor.cell(), button);
     // The finished picture is shown whole, without the cursor on it.
     if (!s_.play.gameOn)
         hideCursor();

@@ -3,15 +3,13 @@
 #include "model/GameState.h"
 #include "ports/BoardView.h"
 #include "rules/Play.h"
+#include "rules/PlayerInput.h"
 
 namespace tessary {
 
-// The keys of play: the arrows, Home and End move the cursor; Select is Space, Swap is Enter.
-enum class PlayKey { Left, Right, Up, Down, Home, End, Select, Swap };
-
 // Playing from the keyboard: the cursor keys move the keyboard cursor, and Space (Select) and
 // Enter (Swap) press the left and the right button on the cell under it, through the very
-// same click handling as the mouse, so every rule, sound and count stays the mouse's.
+// same press as the mouse's, so every rule, sound and count stays the mouse's.
 class KeyboardPlay {
   public:
     KeyboardPlay(GameState& state, BoardView& view, Play& play)
@@ -26,7 +24,7 @@ class KeyboardPlay {
     void boardClicked();
 
   private:
-    void press(int button);
+    void press(Button button);
     void hideCursor();
 
     GameState& s_;

@@ -4,31 +4,13 @@
 #include "model/SoundNumbers.h"
 #include "score/Performance.h"
 
-#include <cmath>
-#include <optional>
-
 namespace tessary {
-
-namespace {
-
-// Cell index along one axis: ((pixel - 1) \ pieceSize) + 1, the pixel rounded first. A click on
-// a cell's first pixel counts for the cell before it; no piece size yet means no cell.
-std::optional<int> cellIndex(float pixel, int pieceSize) {
-    if (pieceSize <= 0 || !std::isfinite(pixel))
-        return std::nullopt;
-    const double rounded = std::nearbyint(static_cast<double>(pixel) - 1.0);
-    if (rounded < -32768.0 || rounded > 32767.0)
-        return std::nullopt;
-    return static_cast<int>(rounded) / pieceSize + 1;
-}
-
-} // namespace
 
 void Play::Form_MouseDown() {
     host_.toolbar.setToolbarVisible(true);
 }
 
-void Play::Picture1_MouseDown(int button, float x, float y) {
+void Play::press(std::optional<GridPos> cell, Button button) {
     host_.toolbar.setToolbarVisible(true);
     host_.board.bringBoardToFront();
     if (s_.play.peekShown) {
@@ -36,31 +18,29 @@ void Play::Picture1_MouseDown(int button, float x, float y) {
         host_.board.Picture1_Paint(); // the click still acts below
     }
 
-    const auto col = cellIndex(x, s_.board.pieceW);
-    const auto row = cellIndex(y, s_.board.pieceH);
     // Only cells of the board can be picked: a click in the strip right of or below the last
     // cell, or before any puzzle, is refused like a click on a solved piece.
-    if (!col || !row || !s_.onBoard(*col, *row) || s_.isSolved(*col, *row)) {
+    if (!cell || !s_.onBoard(cell->x, cell->y) || s_.isSolved(cell->x, cell->y)) {
         host_.sounds.playsfx(sfx::kRefused);
         return;
     }
 
-    if (button == kLeftButton) {
+    if (button == Button::Left) {
         const int16_t oldX = s_.play.selX;
         const int16_t oldY = s_.play.selY;
         host_.sounds.playsfx(sfx::kSelect);
-        s_.play.selX = static_cast<int16_t>(*col);
-        s_.play.selY = static_cast<int16_t>(*row);
+        s_.play.selX = cell->x;
+        s_.play.selY = cell->y;
         if (oldX != 0)
             host_.board.drawCell(oldX, oldY);
-        host_.board.drawSelectionOutline(*col, *row);
-    } else if (button == kRightButton) {
+        host_.board.drawSelectionOutline(cell->x, cell->y);
+    } else if (button == Button::Right) {
         if (s_.play.selX == 0) {
             host_.sounds.playsfx(sfx::kRefused);
             return;
         }
         addToCounter(s_.play.swaps, 1);
-        doSwap(s_.play.selX, s_.play.selY, *col, *row);
+        doSwap(s_.play.selX, s_.play.selY, cell->x, cell->y);
     }
 }
 

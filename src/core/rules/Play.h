@@ -3,20 +3,21 @@
 #include "model/GameState.h"
 #include "ports/GameHost.h"
 #include "rules/Board.h"
+#include "rules/PlayerInput.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace tessary {
-
-enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 
 // The play itself: board clicks, the one swap routine, and the end of a puzzle.
 class Play {
   public:
     Play(GameState& state, GameHost host) : s_(state), host_(host), board_(state, host.board) {}
 
-    // A mouse press on the board at board pixel (x, y).
-    void Picture1_MouseDown(int button, float x, float y);
+    // A press on the board: on `cell`, or on no cell at all (the strip past the last cell,
+    // or before any puzzle). The left button selects, the right one swaps with the selection.
+    void press(std::optional<GridPos> cell, Button button);
 
     // A press on the window outside the board only brings the toolbar back.
     void Form_MouseDown();

@@ -1,6 +1,7 @@
 #include "board/BoardCanvas.h"
 
 #include "board/BoardColors.h"
+#include "layout/CellAtPixel.h"
 #include "pictures/BasePicture.h"
 #include "pictures/DevicePixels.h"
 
@@ -234,23 +235,25 @@ void BoardCanvas::paintEvent(QPaintEvent* event) {
 }
 
 void BoardCanvas::mousePressEvent(QMouseEvent* event) {
-    int button = 0;
+    Button button = Button::Left;
     switch (event->button()) {
     case Qt::LeftButton:
-        button = 1;
         break;
     case Qt::RightButton:
-        button = 2;
+        button = Button::Right;
         break;
     case Qt::MiddleButton:
-        button = 4;
+        button = Button::Middle;
         break;
     default:
         QWidget::mousePressEvent(event);
         return;
     }
+    const QPointF at = event->position();
     if (onMouseDown)
-        onMouseDown(button, float(event->position().x()), float(event->position().y()));
+        onMouseDown(
+            cellAtPixel(float(at.x()), float(at.y()), state_.board.pieceW, state_.board.pieceH),
+            button);
 }
 
 } // namespace tessary

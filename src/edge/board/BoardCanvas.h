@@ -1,12 +1,14 @@
 #pragma once
 
 #include "model/GameState.h"
+#include "rules/PlayerInput.h"
 
 #include <QImage>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace tessary {
 
@@ -48,8 +50,9 @@ class BoardCanvas : public QWidget {
     // The colour of the last blink, &HBBGGRR: 0 before the first, then 255 (red) or &HFF0000.
     int32_t blinkColor() const { return blinkColor_; }
 
-    // A mouse press on the board: button 1 left, 2 right, 4 middle; x, y in board pixels.
-    std::function<void(int button, float x, float y)> onMouseDown;
+    // A press of the left, right or middle button on the board: on the cell under the
+    // pointer, or on none (the strip past the last cell, or no puzzle yet).
+    std::function<void(std::optional<GridPos> cell, Button button)> onMouseDown;
 
     QSize sizeHint() const override { return boardSize_; }
 

@@ -51,11 +51,8 @@ Main::Main(ProgramState& state, MainServices& services)
     basePic->onClick = [this] { skipOnFailure([this] { hints_.basePic_Click(); }); };
     Picture1 = new BoardCanvas(state_.game, *basePic, client_);
     Picture1->move(0, 0);
-    Picture1->onMouseDown = [this](int button, float x, float y) {
-        skipOnFailure([&] {
-            keyboard_.boardClicked();
-            play_.Picture1_MouseDown(button, x, y);
-        });
+    Picture1->onMouseDown = [this](std::optional<GridPos> cell, Button button) {
+        skipOnFailure([&] { Picture1_MouseDown(cell, button); });
     };
     moveBox = new MoveBox(client_);
     moveBox->hide();
@@ -167,6 +164,11 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
     if (!key->isAutoRepeat() || !state_.game.play.peekShown)
         skipOnFailure([&] { hints_.Form_KeyDown(code); });
     return true; // handled here: it goes no further
+}
+
+void Main::Picture1_MouseDown(std::optional<GridPos> cell, Button button) {
+    keyboard_.boardClicked();
+    play_.press(cell, button);
 }
 
 void Main::closeEvent(QCloseEvent* event) {

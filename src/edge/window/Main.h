@@ -188,6 +188,8 @@ class Main : public QMainWindow,
     QAction* MenuAbout = nullptr;
     QAction* MenuCatalog = nullptr;
 
+    // The board's press, on a cell or none: the mouse plays now, not the keyboard.
+    void Picture1_MouseDown(std::optional<GridPos> cell, Button button);
     void buildMenus();
     // prepareLayout without the message: the reason when no board can be made.
     std::optional<LoadFailure> prepareLayoutQuietly(const GameState& game);
