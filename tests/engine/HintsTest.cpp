@@ -1,6 +1,7 @@
 #include "rules/Hints.h"
 #include "fakes/RecordingHost.h"
 #include "fakes/TestBoards.h"
+#include "rules/KeyboardPlay.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +9,9 @@ namespace tessary::testing {
 namespace {
 
 using Calls = std::vector<std::string>;
-constexpr int kF2 = 113, kF3 = 114, kF4 = 115, kF5 = 116, kF6 = 117, kF7 = 118, kF8 = 119,
-              kF9 = 120, kF10 = 121;
+constexpr Command kF2 = Command::ToggleGrid, kF3 = Command::ShowSolution, kF4 = Command::SmallImage,
+                  kF5 = Command::ShowMissing, kF6 = Command::ShowPlaced, kF7 = Command::FetchPiece,
+                  kF8 = Command::SendHome, kF9 = Command::ToggleToolbar, kF10 = Command::Minimize;
 
 class HintsTest : public ::testing::Test {
   protected:
@@ -17,6 +19,10 @@ class HintsTest : public ::testing::Test {
     RecordingHost host;
     Play play{s, host};
     Hints hints{s, host, play};
+    KeyboardPlay keys{s, host, play, hints};
+
+    // The function key of `command` pressed, as the window hands it over.
+    void key(Command command) { keys.Form_KeyDown(GameKey{std::nullopt, command}); }
 
     void select(int col, int row) {
         s.play.selX = int16_t(col);
@@ -29,30 +35,35 @@ TEST_F(HintsTest, WithNoGameInPlayOnlyToolbarAndMinimiseWork) {
     arrangeBoard(s, {{"2,1", "1,1"}});
     select(1, 1);
     s.play.gameOn = false;
-    for (int key = kF2; key <= kF8; ++key)
-        EXPECT_TRUE(hints.Form_KeyDown(key));
+    for (Command command : {kF2, kF3, kF4, kF5, kF6, kF7, kF8}) {
+        EXPECT_TRUE(keys.takes(GameKey{std::nullopt, command}));
+        key(command);
+    }
     EXPECT_TRUE(host.calls.empty());
     EXPECT_EQ(costs(), 0);
-    hints.Form_KeyDown(kF9);
-    hints.Form_KeyDown(kF10);
+    key(kF9);
+    key(kF10);
     EXPECT_EQ(host.calls, (Calls{"toolbar show", "minimize"}));
 }
 
 TEST_F(HintsTest, OtherKeysAreLeftAlone) {
     arrangeBoard(s, {{"2,1", "1,1"}});
-    EXPECT_FALSE(hints.Form_KeyDown(112)); // F1 belongs to the help menu
-    EXPECT_FALSE(hints.Form_KeyDown('A'));
-    EXPECT_TRUE(host.calls.empty());
+    EXPECT_FALSE(keys.takes(GameKey{})); // F1 belongs to the help menu, letters to the menus
+    s.play.gameOn = false;
+    EXPECT_FALSE(keys.takes(GameKey{PlayKey::Left}));
 }
 
 TEST_F(HintsTest, F5MarksSolvedCellsAndTheNextKeyOnlyRemovesTheOverlay) {
     arrangeBoard(s, {{"2,1", "1,1", "3,1"}});
-    hints.Form_KeyDown(kF5);
+    key(kF5);
     EXPECT_EQ(host.calls, (Calls{"mark blue 3,1"}));
     EXPECT_TRUE(s.play.peekShown);
     EXPECT_EQ(s.play.peeks, 1);
     host.clear();
-    EXPECT_TRUE(hints.Form_KeyDown(kF5));
+    EXPECT_TRUE(keys.takes(GameKey{}));                  // whatever the key
+    keys.Form_KeyDown(GameKey{std::nullopt, kF5, true}); // a held key does not end it
+    EXPECT_TRUE(s.play.peekShown);
+    key(kF5);
     EXPECT_EQ(host.calls, (Calls{"paint"}));
     EXPECT_FALSE(s.play.peekShown);
     EXPECT_EQ(s.play.peeks, 1);
@@ -60,19 +71,19 @@ TEST_F(HintsTest, F5MarksSolvedCellsAndTheNextKeyOnlyRemovesTheOverlay) {
 
 TEST_F(HintsTest, F5OverTheF6OverlayDoesNotRun) {
     arrangeBoard(s, {{"2,1", "1,1", "3,1"}});
-    hints.Form_KeyDown(kF6);
+    key(kF6);
     EXPECT_EQ(host.calls, (Calls{"mark green 1,1", "mark green 2,1"}));
     host.clear();
-    hints.Form_KeyDown(kF5);
+    key(kF5);
     EXPECT_EQ(host.calls, (Calls{"paint"}));
     EXPECT_EQ(s.play.peeks, 1);
 }
 
 TEST_F(HintsTest, F2TogglesTheOutlinesForFree) {
     arrangeBoard(s, {{"2,1", "1,1"}});
-    hints.Form_KeyDown(kF2);
+    key(kF2);
     EXPECT_TRUE(s.play.showMisplaced);
-    hints.Form_KeyDown(kF2);
+    key(kF2);
     EXPECT_FALSE(s.play.showMisplaced);
     EXPECT_EQ(host.calls, (Calls{"paint", "paint"}));
     EXPECT_EQ(costs(), 0);
@@ -80,8 +91,8 @@ TEST_F(HintsTest, F2TogglesTheOutlinesForFree) {
 
 TEST_F(HintsTest, F3CostsAPeekEveryTimeAndAClickHidesIt) {
     arrangeBoard(s, {{"2,1", "1,1"}});
-    hints.Form_KeyDown(kF3);
-    hints.Form_KeyDown(kF3);
+    key(kF3);
+    key(kF3);
     hints.basePic_Click();
     EXPECT_EQ(host.calls, (Calls{"solution show", "solution show", "solution hide"}));
     EXPECT_EQ(s.play.peeks, 2);
@@ -91,8 +102,8 @@ TEST_F(HintsTest, F4TwiceCostsOnePeekAndHidesTheSmallPictureAgain) {
     arrangeBoard(s, {{"2,1", "1,1"}});
     s.board.boardW = 400;
     s.board.boardH = 300;
-    hints.Form_KeyDown(kF4);
-    hints.Form_KeyDown(kF4);
+    key(kF4);
+    key(kF4);
     EXPECT_EQ(s.play.peeks, 1);
     EXPECT_EQ(host.only({"small", "toolbar"}),
               (Calls{"toolbar show", "small show 400x300", "toolbar caption Tessary",
@@ -101,8 +112,8 @@ TEST_F(HintsTest, F4TwiceCostsOnePeekAndHidesTheSmallPictureAgain) {
 
 TEST_F(HintsTest, AssistsWithNothingSelectedCostNothing) {
     arrangeBoard(s, {{"2,1", "1,1"}});
-    hints.Form_KeyDown(kF7);
-    hints.Form_KeyDown(kF8);
+    key(kF7);
+    key(kF8);
     EXPECT_EQ(host.calls, (Calls{"sfx 6", "sfx 7"}));
     EXPECT_EQ(costs(), 0);
 }
@@ -111,7 +122,7 @@ TEST_F(HintsTest, F7FetchesThePieceSlidingItInAStraightLineAndClearsTheSelection
     // Cell (1,1) wants piece (1,1), which lies at (3,1); (3,1) holds it, (1,1) holds (2,1)...
     arrangeBoard(s, {{"2,1", "3,1", "1,1"}});
     select(1, 1);
-    hints.Form_KeyDown(kF7);
+    key(kF7);
     EXPECT_TRUE(s.isSolved(1, 1));
     EXPECT_EQ(s.play.selX, 0);
     EXPECT_EQ(s.play.assists, 1);
@@ -131,10 +142,10 @@ TEST_F(HintsTest, F7FetchesThePieceSlidingItInAStraightLineAndClearsTheSelection
 TEST_F(HintsTest, F8FollowsTheDisplacedPieceUntilTheCycleCloses) {
     arrangeBoard(s, {{"2,1", "3,1", "1,1"}});
     select(1, 1);
-    hints.Form_KeyDown(kF8); // (2,1) goes home, (3,1) comes to (1,1)
+    key(kF8); // (2,1) goes home, (3,1) comes to (1,1)
     EXPECT_EQ(s.play.selX, 1);
     EXPECT_EQ(s.pieceAt(1, 1), (GridPos{3, 1}));
-    hints.Form_KeyDown(kF8); // (3,1) home and (1,1) home too: the puzzle is finished
+    key(kF8); // (3,1) home and (1,1) home too: the puzzle is finished
     EXPECT_EQ(s.play.selX, 0);
     EXPECT_EQ(s.play.assists, 2);
     EXPECT_EQ(s.play.goodSwaps, 0);
@@ -153,14 +164,6 @@ TEST_F(HintsTest, F8SlidesDownAColumn) {
     EXPECT_EQ(tiles.front(), "tile show 0,0 piece 1,2");
     EXPECT_EQ(tiles[25], "tile 0,8");
     EXPECT_EQ(host.only({"sfx"}).front(), "sfx 13");
-}
-
-TEST_F(HintsTest, ToolbarButtonsRunTheSameCommands) {
-    arrangeBoard(s, {{"2,1", "1,1"}});
-    hints.runCommand(6);
-    hints.runCommand(1); // help is the window's own business
-    hints.runCommand(11);
-    EXPECT_EQ(host.calls, (Calls{"mark green 1,1", "mark green 2,1"}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "rules/Play.h"
 #include "fakes/RecordingHost.h"
 #include "fakes/TestBoards.h"
+#include "rules/Hints.h"
 #include "rules/KeyboardPlay.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,8 @@ class PlayTest : public ::testing::Test {
     GameState s;
     RecordingHost host;
     Play play{s, host};
+    Hints hints{s, host, play};
+    KeyboardPlay keys{s, host, play, hints};
 
     void click(Button button, int col, int row) {
         play.press(GridPos{int16_t(col), int16_t(row)}, button);
@@ -187,7 +190,6 @@ TEST_F(PlayTest, CountersStopAt32767AndTheSwapStillHappens) {
 
 TEST_F(PlayTest, TheKeyboardCursorMovesOneCellAndStopsAtTheBoardsEdges) {
     arrangeBoard(s, {{"2,1", "1,1", "3,1"}, {"1,2", "3,2", "2,2"}});
-    KeyboardPlay keys(s, host, play);
     EXPECT_FALSE(s.cursor.shown());
     keys.keyDown(PlayKey::Left, false); // shows the cursor where it is, against the edge
     EXPECT_TRUE(s.cursor.isAt(1, 1));
@@ -231,22 +233,23 @@ TEST_F(PlayTest, SpaceAndEnterOnTheCursorsCellDoWhatTheButtonsDo) {
     GameState k;
     RecordingHost keyHost;
     Play keyPlay(k, keyHost);
-    KeyboardPlay keys(k, keyHost, keyPlay);
+    Hints keyHints(k, keyHost, keyPlay);
+    KeyboardPlay keyboard(k, keyHost, keyPlay, keyHints);
     arrangeBoard(k, rows);
-    keys.keyDown(PlayKey::Swap, false); // the cursor is hidden: nothing to act on yet
-    keys.keyDown(PlayKey::Select, false);
+    keyboard.keyDown(PlayKey::Swap, false); // the cursor is hidden: nothing to act on yet
+    keyboard.keyDown(PlayKey::Select, false);
     EXPECT_TRUE(keyHost.calls.empty());
     Calls pressed;
     for (const auto& [button, col, row] : moves) {
-        keys.keyDown(PlayKey::Home, false);
+        keyboard.keyDown(PlayKey::Home, false);
         for (int c = 1; c < col; ++c)
-            keys.keyDown(PlayKey::Right, false);
+            keyboard.keyDown(PlayKey::Right, false);
         for (int r = 1; r < row; ++r)
-            keys.keyDown(PlayKey::Down, false);
+            keyboard.keyDown(PlayKey::Down, false);
         keyHost.clear();
         const PlayKey key = button == Button::Left ? PlayKey::Select : PlayKey::Swap;
-        keys.keyDown(key, false);
-        keys.keyDown(key, true); // held down: acts once
+        keyboard.keyDown(key, false);
+        keyboard.keyDown(key, true); // held down: acts once
         pressed.insert(pressed.end(), keyHost.calls.begin(), keyHost.calls.end());
     }
     Calls expected = host.calls;

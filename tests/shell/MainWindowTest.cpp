@@ -5,12 +5,14 @@
 #include "score/HofLinks.h"
 #include "shell/GameWindowFixture.h"
 #include "window/Main.h"
+#include "window/PlayKeys.h"
 #include "window/ToolBar.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QTest>
@@ -386,20 +388,35 @@ TEST_F(MainWindowTest, SavedGameChoosersStartInTheDocumentsFolderThenTheLastOnes
 TEST_F(MainWindowTest, FunctionKeysReachTheHintsAndAnOverlaySwallowsTheNextKey) {
     startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
     main->show();
-    QTest::keyClick(main.get(), Qt::Key_F6);
+    QTest::keyClick(main.get(), Qt::Key_F6, Qt::ShiftModifier);
     EXPECT_TRUE(state.game.play.peekShown);
     EXPECT_EQ(state.game.play.peeks, 1);
-    QTest::keyClick(main.get(), Qt::Key_F2);
+    QTest::keyClick(main.get(), Qt::Key_N, Qt::ControlModifier); // not even a menu's shortcut
     EXPECT_FALSE(state.game.play.peekShown);
-    EXPECT_FALSE(state.game.play.showMisplaced); // the key only ended the overlay
+    EXPECT_EQ(std::count(dialogs.log.begin(), dialogs.log.end(), "NewPuz"), 1);
     QTest::keyClick(main.get(), Qt::Key_F2);
     EXPECT_TRUE(state.game.play.showMisplaced);
-    QTest::keyClick(main.get(), Qt::Key_F5);
-    QTest::keyClick(main.get(), Qt::Key_Right); // an arrow too only ends the overlay
-    EXPECT_FALSE(state.game.play.peekShown);
-    EXPECT_FALSE(state.game.cursor.shown());
-    QTest::keyClick(main.get(), Qt::Key_Right);
-    EXPECT_TRUE(state.game.cursor.isAt(2, 1));
+}
+
+// F2 to F10 and the toolbar's buttons 2 to 10 stand for the same commands.
+TEST(PlayKeys, FunctionKeysWithOrWithoutShiftAndToolbarButtonsNameTheSameCommands) {
+    const auto commandOf = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return commandOfKey(QKeyEvent(QEvent::KeyPress, key, modifiers));
+    };
+    for (int n = 2; n <= 10; ++n) {
+        const std::optional<Command> command = commandOfToolbarButton(n);
+        ASSERT_TRUE(command);
+        EXPECT_EQ(commandOf(Qt::Key_F1 + n - 1), command);
+        EXPECT_EQ(commandOf(Qt::Key_F1 + n - 1, Qt::ShiftModifier), command);
+        EXPECT_EQ(commandOf(Qt::Key_F1 + n - 1, Qt::ControlModifier), std::nullopt);
+    }
+    EXPECT_EQ(commandOfToolbarButton(2), Command::ToggleGrid);
+    EXPECT_EQ(commandOfToolbarButton(3), Command::ShowSolution);
+    EXPECT_EQ(commandOfToolbarButton(10), Command::Minimize);
+    EXPECT_EQ(commandOfToolbarButton(1), std::nullopt); // help: the window's own
+    EXPECT_EQ(commandOfToolbarButton(11), std::nullopt);
+    EXPECT_EQ(commandOf(Qt::Key_F1), std::nullopt);
+    EXPECT_EQ(commandOf(Qt::Key_F11), std::nullopt);
 }
 
 TEST_F(MainWindowTest, AToolbarClickDuringAnOverlayRunsNothing) {
@@ -560,15 +577,6 @@ TEST_F(MainWindowTest, AnEndingSessionKeepsTheGameInPlayWithoutAsking) {
     EXPECT_TRUE(QFile::exists(dir.filePath("Tessary.ini")));
     EXPECT_EQ(fileText("tess.hof"), " 0 \r\n");
     EXPECT_FALSE(main->isVisible());
-}
-
-TEST_F(MainWindowTest, FunctionKeysActWithShiftHeldToo) {
-    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
-    main->show();
-    QTest::keyClick(main.get(), Qt::Key_F2, Qt::ShiftModifier);
-    EXPECT_TRUE(state.game.play.showMisplaced);
-    QTest::keyClick(main.get(), Qt::Key_F6, Qt::ShiftModifier);
-    EXPECT_TRUE(state.game.play.peekShown);
 }
 
 // Whatever fails inside a handler is skipped and play goes on: nothing ends the program.

@@ -7,50 +7,47 @@
 
 namespace tessary {
 
-bool Hints::Form_KeyDown(int keyCode) {
-    if (s_.play.peekShown) {
-        s_.play.peekShown = false;
-        host_.board.Picture1_Paint();
-        return true;
-    }
-    if (keyCode < kF2 || keyCode > kF10)
-        return false;
-    runCommand(keyCode - kF2 + 2);
-    return true;
-}
-
-void Hints::runCommand(int button) {
-    switch (button) {
-    case 2:
+void Hints::run(Command command) {
+    switch (command) {
+    case Command::ToggleGrid:
         toggleGrid();
         break;
-    case 3:
+    case Command::ShowSolution:
         showSolution();
         break;
-    case 4:
+    case Command::SmallImage:
         showSmallImage();
         break;
-    case 5:
+    case Command::ShowMissing:
         showMissing();
         break;
-    case 6:
+    case Command::ShowPlaced:
         showPlaced();
         break;
-    case 7:
+    case Command::FetchPiece:
         fetchCorrectPiece();
         break;
-    case 8:
+    case Command::SendHome:
         sendPieceHome();
         break;
-    case 9:
+    case Command::ToggleToolbar:
         toggleToolbar();
         break;
-    case 10:
+    case Command::Minimize:
         minimizeGame();
         break;
-    default:
-        break;
     }
+}
+
+bool Hints::overlayShown() const {
+    return s_.play.peekShown;
+}
+
+void Hints::endOverlay() {
+    if (!overlayShown())
+        return;
+    s_.play.peekShown = false;
+    host_.board.Picture1_Paint();
 }
 
 void Hints::toggleGrid() {

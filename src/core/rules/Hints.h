@@ -3,6 +3,7 @@
 #include "model/GameState.h"
 #include "ports/GameHost.h"
 #include "rules/Play.h"
+#include "rules/PlayerInput.h"
 
 namespace tessary {
 
@@ -10,18 +11,17 @@ namespace tessary {
 // for the player, and the toolbar and minimise conveniences.
 class Hints {
   public:
-    // Key codes of F2 and F10, as the key preview hands them over.
-    static constexpr int kF2 = 113;
-    static constexpr int kF10 = 121;
     static constexpr int kSlideSteps = 25;
 
     Hints(GameState& state, GameHost host, Play& play) : s_(state), host_(host), play_(play) {}
 
-    // Returns true when the key was used up: any key ends an overlay without acting.
-    bool Form_KeyDown(int keyCode);
+    // A function key's or a toolbar button's command.
+    void run(Command command);
 
-    // Runs the command of toolbar button 2..10 (the same as F2..F10).
-    void runCommand(int button);
+    // True while marks lie over the board (F5, F6): the next key only puts them away.
+    bool overlayShown() const;
+    // Puts the overlay away, without acting on anything else.
+    void endOverlay();
 
     void toggleGrid();
     void showSolution();

@@ -23,6 +23,22 @@ KeyboardCursor::Move moveOf(PlayKey key) {
 
 } // namespace
 
+bool KeyboardPlay::takes(const GameKey& key) const {
+    return hints_.overlayShown() || key.command || (key.play && s_.play.gameOn);
+}
+
+void KeyboardPlay::Form_KeyDown(const GameKey& key) {
+    if (hints_.overlayShown()) {
+        if (!key.autoRepeat)
+            hints_.endOverlay();
+        return;
+    }
+    if (key.command)
+        hints_.run(*key.command);
+    else if (key.play)
+        keyDown(*key.play, key.autoRepeat);
+}
+
 void KeyboardPlay::keyDown(PlayKey key, bool autoRepeat) {
     if (!s_.play.gameOn)
         return;

@@ -18,23 +18,14 @@
 
 namespace tessary {
 
-namespace {
-
-// The window's key codes are the desktop's own; the function keys map to 112 (F1) onwards.
-int virtualKeyCode(int qtKey) {
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
-        return 112 + (qtKey - Qt::Key_F1);
-    return qtKey;
-}
-} // namespace
-
 Main::Main(ProgramState& state, MainServices& services)
     : state_(state), services_(services),
       toolBar_(std::make_unique<ToolBar>(
           QString::fromStdString((services.programFolder / "icons" / "toolbar").string()))),
       hof_(state.hall, state.settings, state.hofRank, *this, services.dataFolder),
       play_(state.game, roles()), hints_(state.game, roles(), play_),
-      keyboard_(state.game, *this, play_), flow_(state.game, roles(), play_, services.random),
+      keyboard_(state.game, *this, play_, hints_),
+      flow_(state.game, roles(), play_, services.random),
       open_(state.game, state.settings, roles(), play_),
       effects_(state.settings, state.audio, services.sound, *this, services.programFolder.string()),
       music_(state.settings, state.audio, services.midi, effects_, *this, services.random,
@@ -143,26 +134,17 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
         QApplication::activeModalWidget() != nullptr)
         return QMainWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    const int code = virtualKeyCode(key->key());
-    // Shift makes no difference to the function keys; with Ctrl or Alt they are not the game's.
-    const bool functionKey = code >= Hints::kF2 && code <= Hints::kF10 &&
-                             (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
-    const std::optional<PlayKey> playKey = playKeyOf(*key);
+    GameKey gameKey{playKeyOf(*key), commandOfKey(*key), key->isAutoRepeat()};
     // A menu bar working from the keyboard keeps its own arrows, Space and Enter.
-    const bool keyOfPlay =
-        playKey && state_.game.play.gameOn && qobject_cast<QMenuBar*>(widget) == nullptr;
-    if (!functionKey && !keyOfPlay && !state_.game.play.peekShown)
+    if (qobject_cast<QMenuBar*>(widget) != nullptr)
+        gameKey.play.reset();
+    if (!keyboard_.takes(gameKey))
         return QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::ShortcutOverride) {
         event->accept(); // the key comes to us as a key press, not as a menu shortcut
         return true;
     }
-    if (keyOfPlay && !state_.game.play.peekShown) {
-        skipOnFailure([&] { keyboard_.keyDown(*playKey, key->isAutoRepeat()); });
-        return true;
-    }
-    if (!key->isAutoRepeat() || !state_.game.play.peekShown)
-        skipOnFailure([&] { hints_.Form_KeyDown(code); });
+    skipOnFailure([&] { keyboard_.Form_KeyDown(gameKey); });
     return true; // handled here: it goes no further
 }
 
@@ -215,8 +197,8 @@ void Main::Timer2_Timer() {
     Timer2->stop();
     if (pendingCmd == 1)
         MenuToolbar_Click();
-    else
-        hints_.runCommand(pendingCmd);
+    else if (const std::optional<Command> command = commandOfToolbarButton(pendingCmd))
+        hints_.run(*command);
 }
 
 void Main::Timer1_Timer() {
