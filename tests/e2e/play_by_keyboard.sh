@@ -116,8 +116,8 @@ wait "$game_pid" || status=$?
 game_pid=""
 [ "$status" = 0 ] || fail "the game ended with status $status"
 
-# --- the score: the same as the same swaps by mouse, 30 for a 2 x 2 Single, less 3 a swap,
-# plus 5 a piece put home by the player
+# --- the score: every key acted once, so the Hall of Fame holds the score of exactly these
+# swaps: 30 for a 2 x 2 Single, less 3 a swap, plus 5 a piece put home by the player
 [ -f "$game/tess.hof" ] || fail "no tess.hof in the program folder"
 mapfile -t lines < <(tr -d '\r' <"$game/tess.hof")
 [ "$(numbers 1)" = 1 ] || fail "tess.hof holds $(numbers 1) entries, not 1"

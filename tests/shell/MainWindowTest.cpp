@@ -160,16 +160,14 @@ TEST_F(MainWindowTest, ASinglePuzzlePlayedToTheEndWithRealClicks) {
               QImage(dir.filePath("harbour.bmp")).scaled(board.size()).pixel(5, 5));
 }
 
-TEST_F(MainWindowTest, SpaceAndEnterPlayAGameThatSoundsAndScoresAsTheSameClicks) {
-    state.settings.soundOn = true;
+// The keys play as the same presses of the mouse do (the core shows that); the window shows
+// the cursor, hands the keys of play over, and leaves a menu bar its own keys.
+TEST_F(MainWindowTest, KeysOfPlayReachTheBoardButNotAMenuBarWorkingFromTheKeyboard) {
     state.settings.playerName = "Ann";
-    const std::string harbour = picture("harbour.bmp").toStdString();
-    startPuzzle(kSingle, 2, 2, {harbour});
+    startPuzzle(kSingle, 2, 2, {picture("harbour.bmp").toStdString()});
     main->show();
     GameState& s = state.game;
     ASSERT_TRUE(s.play.gameOn);
-    EXPECT_FALSE(s.cursor.shown());
-    const CellGrid startPieceAt = s.pieceAt, startCellOf = s.cellOf;
     const auto cursorDrawnAt = [&](int c, int r) {
         // The cursor's first dash lies just inside the cell's top-left border pixel.
         return probe().board().picture().pixel((c - 1) * s.board.pieceW + 1,
@@ -188,10 +186,15 @@ TEST_F(MainWindowTest, SpaceAndEnterPlayAGameThatSoundsAndScoresAsTheSameClicks)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     EXPECT_FALSE(s.cursor.shown());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    sound.played.clear();
-    cursorTo(1, 1);
-    EXPECT_TRUE(cursorDrawnAt(1, 1));
-    QTest::keyClick(main.get(), Qt::Key_Return); // nothing selected yet: refused
+
+    // A click on the board takes the cursor off the screen.
+    QTest::keyClick(main.get(), Qt::Key_End);
+    EXPECT_TRUE(cursorDrawnAt(2, 2));
+    clickCell(Qt::LeftButton, 1, 1);
+    EXPECT_FALSE(s.cursor.shown());
+    EXPECT_FALSE(cursorDrawnAt(2, 2));
+
+    // Space, Enter and the keypad's Enter play the puzzle to its end.
     bool keypad = false;
     for (int c = 1; c <= 2; ++c)
         for (int r = 1; r <= 2; ++r)
@@ -207,32 +210,8 @@ TEST_F(MainWindowTest, SpaceAndEnterPlayAGameThatSoundsAndScoresAsTheSameClicks)
                     QTest::keyClick(main.get(), Qt::Key_Return);
                 keypad = !keypad;
             }
-    ASSERT_FALSE(s.play.gameOn);
-    const std::vector<std::string> keySounds = sound.played;
-    const PlayState byKeys = s.play;
-    ASSERT_EQ(dialogs.scoreTexts.size(), 1u);
-
-    // The same board again, played with the same clicks; a click hides the cursor first.
-    startPuzzle(kSingle, 2, 2, {harbour});
-    EXPECT_FALSE(s.cursor.shown());
-    s.pieceAt = startPieceAt;
-    s.cellOf = startCellOf;
-    main->play().board().countLeft();
-    main->Picture1_Paint();
-    QTest::keyClick(main.get(), Qt::Key_End);
-    EXPECT_TRUE(cursorDrawnAt(2, 2));
-    sound.played.clear();
-    clickCell(Qt::RightButton, 1, 1);
-    EXPECT_FALSE(s.cursor.shown());
-    EXPECT_FALSE(cursorDrawnAt(2, 2));
-    solveByClicks();
-    EXPECT_EQ(sound.played, keySounds);
-    EXPECT_EQ(s.play.swaps, byKeys.swaps);
-    EXPECT_EQ(s.play.goodSwaps, byKeys.goodSwaps);
-    EXPECT_EQ(s.play.netScore, byKeys.netScore);
-    ASSERT_EQ(dialogs.scoreTexts.size(), 2u);
-    EXPECT_EQ(dialogs.scoreTexts[1], dialogs.scoreTexts[0]);
-    EXPECT_EQ(state.hall.hof[1].score, state.hall.hof[2].score);
+    EXPECT_FALSE(s.play.gameOn);
+    EXPECT_EQ(dialogs.scoreTexts.size(), 1u);
 }
 
 TEST_F(MainWindowTest, AllFourPicturesOfA2x2AreAskedForInTurn) {
