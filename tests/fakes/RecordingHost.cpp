@@ -14,6 +14,7 @@ void RecordingHost::drawCell(int col, int row) {
     calls.push_back("drawCell " + cell(col, row));
 }
 void RecordingHost::Picture1_Paint() {
+    solutionShown = false;
     calls.push_back("paint");
 }
 void RecordingHost::drawSelectionOutline(int col, int row) {
@@ -51,9 +52,11 @@ void RecordingHost::enterHof(int32_t netScore, const std::string& title, int pie
 }
 
 void RecordingHost::showSolutionPicture() {
+    solutionShown = true;
     calls.push_back("solution show");
 }
 void RecordingHost::hideSolutionPicture() {
+    solutionShown = false;
     calls.push_back("solution hide");
 }
 void RecordingHost::drawMark(int col, int row, MarkColor fill) {

@@ -42,6 +42,7 @@ class RecordingHost : public BoardView,
 
     void showSolutionPicture() override;
     void hideSolutionPicture() override;
+    bool solutionPictureShown() const override { return solutionShown; }
     void drawMark(int col, int row, MarkColor fill) override;
     bool smallImageVisible() const override { return smallImageShown; }
     void showSmallImage(int boardW, int boardH) override;
@@ -65,6 +66,7 @@ class RecordingHost : public BoardView,
     void setBoardInputEnabled(bool on) override;
 
     bool smallImageShown = false;
+    bool solutionShown = false; // a full repaint hides it, as on the screen
     // Scripted dialogs: what the new-puzzle dialog does, the pictures the chooser hands back
     // in turn (file, title; "" for a cancel), whether the pictures load, and the layout.
     std::function<void()> onNewPuzzleDialog;

@@ -375,6 +375,11 @@ TEST_F(MainWindowTest, FunctionKeysReachTheHintsAndAnOverlaySwallowsTheNextKey) 
     EXPECT_EQ(std::count(dialogs.log.begin(), dialogs.log.end(), "NewPuz"), 1);
     QTest::keyClick(main.get(), Qt::Key_F2);
     EXPECT_TRUE(state.game.play.showMisplaced);
+    QTest::keyClick(main.get(), Qt::Key_F3);
+    EXPECT_FALSE(probe().solutionPicture().isHidden());
+    QTest::keyClick(main.get(), Qt::Key_Right); // an arrow puts the solution away, nothing more
+    EXPECT_TRUE(probe().solutionPicture().isHidden());
+    EXPECT_FALSE(state.game.cursor.shown());
 }
 
 // F2 to F10 and the toolbar's buttons 2 to 10 stand for the same commands.

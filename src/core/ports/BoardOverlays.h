@@ -12,6 +12,7 @@ class BoardOverlays {
 
     virtual void showSolutionPicture() = 0;
     virtual void hideSolutionPicture() = 0;
+    virtual bool solutionPictureShown() const = 0;
     // The moving tile showing the piece whose home is `home`.
     virtual void showMoveBox(int left, int top, GridPos home) = 0;
     virtual void moveMoveBox(int left, int top) = 0;

@@ -18,7 +18,8 @@ class Hints {
     // A function key's or a toolbar button's command.
     void run(Command command);
 
-    // True while marks lie over the board (F5, F6): the next key only puts them away.
+    // True while marks (F5, F6) or the solution (F3) lie over the board: the next key only
+    // puts them away.
     bool overlayShown() const;
     // Puts the overlay away, without acting on anything else.
     void endOverlay();

@@ -123,6 +123,7 @@ class Main : public QMainWindow,
     void showScoreWindow(const std::string& performanceText) override;
     void showSolutionPicture() override;
     void hideSolutionPicture() override;
+    bool solutionPictureShown() const override;
     void drawMark(int col, int row, MarkColor fill) override;
     bool smallImageVisible() const override;
     void showSmallImage(int boardW, int boardH) override;

@@ -90,6 +90,10 @@ void Main::hideSolutionPicture() {
     basePic->hide();
 }
 
+bool Main::solutionPictureShown() const {
+    return !basePic->isHidden();
+}
+
 void Main::drawMark(int col, int row, MarkColor fill) {
     Picture1->drawMark(
         col, row, fill == MarkColor::Blue ? boardColors::missingMark() : boardColors::placedMark());
