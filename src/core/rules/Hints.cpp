@@ -39,17 +39,9 @@ void Hints::run(Command command) {
     }
 }
 
-bool Hints::overlayShown() const {
-    return s_.play.peekShown || host_.overlays.solutionPictureShown();
-}
-
-void Hints::endOverlay() {
-    if (s_.play.peekShown) {
-        s_.play.peekShown = false;
-        host_.board.Picture1_Paint(); // the solution goes with the marks
-    } else if (host_.overlays.solutionPictureShown()) {
-        host_.overlays.hideSolutionPicture();
-    }
+void Hints::endMarks() {
+    s_.play.peekShown = false;
+    host_.board.Picture1_Paint();
 }
 
 void Hints::toggleGrid() {

@@ -18,11 +18,13 @@ class Hints {
     // A function key's or a toolbar button's command.
     void run(Command command);
 
-    // True while marks (F5, F6) or the solution (F3) lie over the board: the next key only
-    // puts them away.
-    bool overlayShown() const;
-    // Puts the overlay away, without acting on anything else.
-    void endOverlay();
+    // True while the marks of F5 or F6 lie over the board: the next key only takes them away.
+    bool marksShown() const { return s_.play.peekShown; }
+    // Takes the marks away, without acting on anything else.
+    void endMarks();
+    // True while F3's solution covers the board. It stays through key presses (F3 again costs
+    // another peek), but the keys of play do nothing to the board hidden under it.
+    bool solutionShown() const { return host_.overlays.solutionPictureShown(); }
 
     void toggleGrid();
     void showSolution();

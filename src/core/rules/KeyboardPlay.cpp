@@ -24,18 +24,18 @@ KeyboardCursor::Move moveOf(PlayKey key) {
 } // namespace
 
 bool KeyboardPlay::takes(const GameKey& key) const {
-    return hints_.overlayShown() || key.command || (key.play && s_.play.gameOn);
+    return hints_.marksShown() || key.command || (key.play && s_.play.gameOn);
 }
 
 void KeyboardPlay::Form_KeyDown(const GameKey& key) {
-    if (hints_.overlayShown()) {
+    if (hints_.marksShown()) {
         if (!key.autoRepeat)
-            hints_.endOverlay();
+            hints_.endMarks();
         return;
     }
     if (key.command)
         hints_.run(*key.command);
-    else if (key.play)
+    else if (key.play && !hints_.solutionShown())
         keyDown(*key.play, key.autoRepeat);
 }
 

@@ -17,12 +17,13 @@ class KeyboardPlay {
     KeyboardPlay(GameState& state, BoardView& view, Play& play, Hints& hints)
         : s_(state), view_(view), play_(play), hints_(hints) {}
 
-    // Whether the game takes the key before the window and its menus see it: any key while an
-    // overlay is shown, a command, or a key of play while a puzzle is in play.
+    // Whether the game takes the key before the window and its menus see it: any key while the
+    // marks of F5 or F6 are shown, a command, or a key of play while a puzzle is in play.
     bool takes(const GameKey& key) const;
 
-    // Form_KeyDown, the key preview: any key while an overlay is shown only puts it away (a
-    // held one not even that); otherwise the command runs or the key of play plays.
+    // Form_KeyDown, the key preview: any key while the marks are shown only takes them away (a
+    // held one not even that); otherwise the command runs or the key of play plays, except
+    // under F3's solution, where the keys of play leave the hidden board alone.
     void Form_KeyDown(const GameKey& key);
 
     // A key of play while a puzzle is in play; nothing happens without one. A held Space or
