@@ -83,7 +83,7 @@ void RecordingHost::hideMoveBox() {
 void RecordingHost::minimizeMain() {
     calls.push_back("minimize");
 }
-GameDialogs::SaveOutcome RecordingHost::MenuSave_Click() {
+GameDialogs::SaveOutcome RecordingHost::offerSave() {
     calls.push_back("save game");
     return saveOutcome;
 }

@@ -51,7 +51,7 @@ class RecordingHost : public BoardView,
     void moveMoveBox(int left, int top) override;
     void hideMoveBox() override;
     void minimizeMain() override;
-    SaveOutcome MenuSave_Click() override;
+    SaveOutcome offerSave() override;
     void setDefaultPointer() override;
     bool showNewPuzzleDialog() override;
     void putINI() override;

@@ -17,7 +17,7 @@ std::string titleOf(const std::string& chosenTitle) {
 void NewPuzzleFlow::newPuzzle() {
     // A game the player meant to keep but that could not be written stays in play; the
     // player has been told why and may save it elsewhere first.
-    if (s_.play.gameOn && host_.dialogs.MenuSave_Click() == GameDialogs::SaveOutcome::failed)
+    if (s_.play.gameOn && host_.dialogs.offerSave() == GameDialogs::SaveOutcome::failed)
         return;
     const bool wasOn = s_.play.gameOn;
     // The dialog and the chooser write the new choice straight into the puzzle description;

@@ -15,7 +15,8 @@ class GameDialogs {
 
     virtual ~GameDialogs() = default;
 
-    virtual SaveOutcome MenuSave_Click() = 0;
+    // Offers to save the game in play (the File menu's "Save This Game" does the same).
+    virtual SaveOutcome offerSave() = 0;
     // Sets imgAcross, imgDown, puzType, fitMode; false when closed without "Ok".
     virtual bool showNewPuzzleDialog() = 0;
     virtual void showImageChooser() = 0; // sets chosenFile ("" when cancelled), chosenTitle

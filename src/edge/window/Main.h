@@ -83,7 +83,7 @@ class Main : public QMainWindow,
     // Menu commands.
     void MenuNewGame_Click();
     void MenuOpenGame_Click();
-    SaveOutcome MenuSave_Click() override;
+    void MenuSave_Click();
     void MenuExit_Click();
     void MenuPerformance_Click();
     void MenuHallOfFame_Click();
@@ -133,6 +133,7 @@ class Main : public QMainWindow,
     void hideMoveBox() override;
     void minimizeMain() override;
     void setDefaultPointer() override;
+    SaveOutcome offerSave() override;
     bool showNewPuzzleDialog() override;
     void putINI() override;
     void showImageChooser() override;

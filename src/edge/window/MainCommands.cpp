@@ -62,7 +62,7 @@ bool Main::Form_Unload() {
     unloaded_ = true;
     // A save that failed calls the exit off, so the player can save elsewhere or exit again;
     // a save given up in the chooser still exits. An ending session always exits.
-    if (state_.game.play.gameOn && MenuSave_Click() == SaveOutcome::failed && !sessionEnding_) {
+    if (state_.game.play.gameOn && offerSave() == SaveOutcome::failed && !sessionEnding_) {
         unloaded_ = false;
         return false;
     }
@@ -104,7 +104,11 @@ GameDialogs::SaveOutcome Main::saveLastGame() {
     return SaveOutcome::failed;
 }
 
-GameDialogs::SaveOutcome Main::MenuSave_Click() {
+void Main::MenuSave_Click() {
+    offerSave();
+}
+
+GameDialogs::SaveOutcome Main::offerSave() {
     if (sessionEnding_)
         return saveLastGame();
     FileChooser& chooser = services_.CMD1;
