@@ -493,7 +493,7 @@ TEST_F(MainWindowTest, AGiveUpLongAfterTheDialogsOpenedShowsTheBoardAgain) {
     main->Timer4_Timer(); // a minute of play
     savedGames.answers = {std::nullopt};
     // Two more minutes pass with the dialog open, where no game is in play.
-    dialogs.newPuzChoice = [this](PuzzleDescription&) {
+    dialogs.newPuzChoice = [this](NewPuzzleChoice&) {
         main->Timer4_Timer();
         main->Timer4_Timer();
     };

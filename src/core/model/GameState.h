@@ -14,7 +14,7 @@ namespace tessary {
 // Puzzle types, as the new-puzzle dialog numbers them.
 enum PuzzleType : int16_t { kSingle = 1, kDouble = 2, kTriple = 3, kTwoByTwo = 4 };
 
-// Which puzzle is being played and what the image chooser handed back.
+// Which puzzle is being played.
 struct PuzzleDescription {
     int16_t puzType = 0;   // 1..4, the number of images
     int16_t imgAcross = 0; // pieces across in one image
@@ -25,9 +25,6 @@ struct PuzzleDescription {
     std::array<std::string, 5> puzFile; // entries 1..puzType used
     std::string puzPath;
     std::string puzTitle;
-    std::string chooserCaption;
-    std::string chosenFile; // "" when the chooser was cancelled
-    std::string chosenTitle;
 };
 
 // Pixel geometry of the board.

@@ -1,13 +1,16 @@
 #pragma once
 
-#include "model/GameState.h"
+#include "model/NewPuzzleChoice.h"
 #include "model/Settings.h"
+#include "ports/GameDialogs.h"
 
 #include "score/HallOfFame.h"
 
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 
 class QWidget;
 
@@ -23,10 +26,12 @@ class MainDialogs {
 
     virtual ~MainDialogs() = default;
     virtual void showScore(QWidget* parent, const QString& performanceText) = 0;
-    // False when the dialog was closed without "Ok" (Esc, its close box).
-    virtual bool showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
-                            std::function<void()> beep) = 0;
-    virtual void showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) = 0;
+    // The player's choice; nothing when the dialog was closed without "Ok" (Esc, its close box).
+    virtual std::optional<NewPuzzleChoice> showNewPuz(QWidget* parent, const NewPuzzleChoice& shown,
+                                                      std::function<void()> beep) = 0;
+    // The picture taken; nothing after "Cancel" or without a picture.
+    virtual std::optional<ChosenPicture> showViewer(QWidget* parent, const std::string& caption,
+                                                    FileChooser& chooser) = 0;
     virtual void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) = 0;
     virtual void showMessage(QWidget* parent, const QString& text, const QString& title,
                              Icon icon) = 0;
@@ -44,9 +49,10 @@ class MainDialogs {
 class QtMainDialogs : public MainDialogs {
   public:
     void showScore(QWidget* parent, const QString& performanceText) override;
-    bool showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
-                    std::function<void()> beep) override;
-    void showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) override;
+    std::optional<NewPuzzleChoice> showNewPuz(QWidget* parent, const NewPuzzleChoice& shown,
+                                              std::function<void()> beep) override;
+    std::optional<ChosenPicture> showViewer(QWidget* parent, const std::string& caption,
+                                            FileChooser& chooser) override;
     void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) override;
     void showMessage(QWidget* parent, const QString& text, const QString& title,
                      Icon icon) override;

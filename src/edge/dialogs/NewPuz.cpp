@@ -48,8 +48,8 @@ QSpinBox* makeSpin(QWidget* parent, QLineEdit* box, int maximum) {
 
 } // namespace
 
-NewPuz::NewPuz(PuzzleDescription& puzzle, std::function<void()> beep, QWidget* parent)
-    : QDialog(parent), puzzle_(puzzle), beep_(std::move(beep)) {
+NewPuz::NewPuz(const NewPuzzleChoice& shown, std::function<void()> beep, QWidget* parent)
+    : QDialog(parent), choice_(shown), beep_(std::move(beep)) {
     setWindowTitle(QString());
     setAutoFillBackground(true);
     QPalette yellow = palette();
@@ -77,7 +77,7 @@ NewPuz::NewPuz(PuzzleDescription& puzzle, std::function<void()> beep, QWidget* p
         types->addWidget(Option1[i]);
         connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
-                puzzle_.puzType = static_cast<int16_t>(i + 1);
+                choice_.puzType = static_cast<int16_t>(i + 1);
         });
     }
     Frame2 = new QGroupBox(QStringLiteral("Images"), this);
@@ -90,7 +90,7 @@ NewPuz::NewPuz(PuzzleDescription& puzzle, std::function<void()> beep, QWidget* p
         fits->addWidget(Option2[i]);
         connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
-                puzzle_.fitMode = static_cast<int16_t>(i == 0 ? 1 : 2);
+                choice_.fitMode = static_cast<int16_t>(i == 0 ? 1 : 2);
         });
     }
     OkBtn = new QPushButton(QStringLiteral("Ok"), this);
@@ -126,17 +126,17 @@ NewPuz::NewPuz(PuzzleDescription& puzzle, std::function<void()> beep, QWidget* p
 
 void NewPuz::Form_Load() {
     Frame2->hide();
-    if (puzzle_.puzType >= 1 && puzzle_.puzType <= 4)
-        Option1[puzzle_.puzType - 1]->setChecked(true);
+    if (choice_.puzType >= 1 && choice_.puzType <= 4)
+        Option1[choice_.puzType - 1]->setChecked(true);
     // Selecting the fit option runs its handler: anything but 1 becomes 2 ("Cropped").
-    Option2[puzzle_.fitMode == 1 ? 0 : 1]->setChecked(true);
-    QtyX->setText(QString::number(puzzle_.imgAcross));
-    QtyY->setText(QString::number(puzzle_.imgDown));
+    Option2[choice_.fitMode == 1 ? 0 : 1]->setChecked(true);
+    QtyX->setText(QString::number(choice_.imgAcross));
+    QtyY->setText(QString::number(choice_.imgDown));
     UpDown1->blockSignals(true);
-    UpDown1->setValue(puzzle_.imgAcross);
+    UpDown1->setValue(choice_.imgAcross);
     UpDown1->blockSignals(false);
     UpDown2->blockSignals(true);
-    UpDown2->setValue(puzzle_.imgDown);
+    UpDown2->setValue(choice_.imgDown);
     UpDown2->blockSignals(false);
     connect(QtyX, &QLineEdit::textEdited, UpDown1, [this] {
         if (const auto n = leadingCount(QtyX->text().toStdString())) {
@@ -161,17 +161,17 @@ void NewPuz::showEvent(QShowEvent* event) {
 void NewPuz::OkBtn_Click() {
     const auto across = leadingCount(QtyX->text().toStdString());
     const auto down = leadingCount(QtyY->text().toStdString());
-    const bool inRange = across && down && *across >= 2 && *across <= puzzle_.maxAcross &&
-                         *down >= 2 && *down <= puzzle_.maxDown;
+    const bool inRange = across && down && *across >= kMinPieces && *across <= kMaxPiecesAcross &&
+                         *down >= kMinPieces && *down <= kMaxPiecesDown;
     // A puzzle needs a type too: with none picked (a first run) the dialog stays open.
-    const bool typed = puzzle_.puzType >= 1 && puzzle_.puzType <= 4;
+    const bool typed = choice_.puzType >= 1 && choice_.puzType <= 4;
     if (!inRange || !typed) {
         if (beep_)
             beep_();
         return;
     }
-    puzzle_.imgAcross = *across;
-    puzzle_.imgDown = *down;
+    choice_.imgAcross = *across;
+    choice_.imgDown = *down;
     accept();
 }
 

@@ -16,20 +16,25 @@ void QtMainDialogs::showScore(QWidget* parent, const QString& performanceText) {
     window.exec();
 }
 
-bool QtMainDialogs::showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
-                               std::function<void()> beep) {
-    NewPuz dialog(puzzle, std::move(beep), parent);
-    return dialog.exec() == QDialog::Accepted;
+std::optional<NewPuzzleChoice> QtMainDialogs::showNewPuz(QWidget* parent,
+                                                         const NewPuzzleChoice& shown,
+                                                         std::function<void()> beep) {
+    NewPuz dialog(shown, std::move(beep), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
 }
 
-void QtMainDialogs::showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) {
+std::optional<ChosenPicture> QtMainDialogs::showViewer(QWidget* parent, const std::string& caption,
+                                                       FileChooser& chooser) {
     Viewer viewer(
-        puzzle, chooser,
+        caption, chooser,
         [this](QWidget* over, const QString& text) {
             showMessage(over, text, QStringLiteral("Tessary"), Icon::Critical);
         },
         parent);
     viewer.exec();
+    return viewer.chosen();
 }
 
 void QtMainDialogs::showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) {

@@ -134,10 +134,10 @@ class Main : public QMainWindow,
     void minimizeMain() override;
     void setDefaultPointer() override;
     SaveOutcome offerSave() override;
-    bool showNewPuzzleDialog() override;
-    void putINI() override;
-    void showImageChooser() override;
-    bool prepareLayout() override;
+    std::optional<NewPuzzleChoice> chooseNewPuzzle(const NewPuzzleChoice& shown) override;
+    void writeSettings(const PuzzleDescription& puzzle) override;
+    std::optional<ChosenPicture> choosePicture(const std::string& caption) override;
+    bool prepareLayout(const PuzzleDescription& puzzle) override;
     LayoutCheck prepareLayoutOf(const GameState& game) override;
     std::optional<std::string> chooseGameToOpen() override;
     void showCritical(const std::string& text) override;
@@ -191,7 +191,7 @@ class Main : public QMainWindow,
 
     void buildMenus();
     // prepareLayout without the message: the reason when no board can be made.
-    std::optional<LoadFailure> prepareLayoutQuietly(const GameState& game);
+    std::optional<LoadFailure> prepareLayoutQuietly(const PuzzleDescription& puzzle);
     ScreenRoom screenRoom() const;
     void fitWindowToBoard();
     void showCritical(const QString& text);

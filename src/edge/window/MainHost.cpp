@@ -151,19 +151,19 @@ void Main::setDefaultPointer() {
         QApplication::restoreOverrideCursor();
 }
 
-bool Main::showNewPuzzleDialog() {
-    return services_.dialogs.showNewPuz(this, state_.game.puzzle,
+std::optional<NewPuzzleChoice> Main::chooseNewPuzzle(const NewPuzzleChoice& shown) {
+    return services_.dialogs.showNewPuz(this, shown,
                                         [this] { services_.beep.beep(Beep::Kind::Plain); });
 }
 
-void Main::putINI() {
-    tessary::putINI(services_.dataFolder, state_.game.puzzle, state_.settings);
+void Main::writeSettings(const PuzzleDescription& puzzle) {
+    tessary::putINI(services_.dataFolder, puzzle, state_.settings);
 }
 
-void Main::showImageChooser() {
+std::optional<ChosenPicture> Main::choosePicture(const std::string& caption) {
     if (services_.CMDialog1.InitDir.empty())
         services_.CMDialog1.InitDir = (services_.programFolder / "images").string();
-    services_.dialogs.showViewer(this, state_.game.puzzle, services_.CMDialog1);
+    return services_.dialogs.showViewer(this, caption, services_.CMDialog1);
 }
 
 ScreenRoom Main::screenRoom() const {
@@ -178,18 +178,18 @@ ScreenRoom Main::screenRoom() const {
     return room;
 }
 
-bool Main::prepareLayout() {
+bool Main::prepareLayout(const PuzzleDescription& puzzle) {
     // An ending session starts no new board: the game in play is the one to keep.
     if (sessionEnding_)
         return false;
-    const std::optional<LoadFailure> failure = prepareLayoutQuietly(state_.game);
+    const std::optional<LoadFailure> failure = prepareLayoutQuietly(puzzle);
     if (failure)
         showCritical(loadFailureMessage(*failure));
     return !failure;
 }
 
 LayoutCheck Main::prepareLayoutOf(const GameState& game) {
-    const std::optional<LoadFailure> failure = prepareLayoutQuietly(game);
+    const std::optional<LoadFailure> failure = prepareLayoutQuietly(game.puzzle);
     if (!failure)
         return {LayoutCheck::Result::ok,
                 {},
@@ -200,11 +200,11 @@ LayoutCheck Main::prepareLayoutOf(const GameState& game) {
     return {LayoutCheck::Result::refused, loadFailureMessage(*failure).toStdString(), 0, 0};
 }
 
-std::optional<LoadFailure> Main::prepareLayoutQuietly(const GameState& game) {
+std::optional<LoadFailure> Main::prepareLayoutQuietly(const PuzzleDescription& puzzle) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QSize small(toolBar_->toolImgW, toolBar_->toolImgH);
     auto result =
-        prepareBoard(LayoutRequest::fromState(game, screenRoom(), small, devicePixelRatioF()));
+        prepareBoard(LayoutRequest::fromPuzzle(puzzle, screenRoom(), small, devicePixelRatioF()));
     setDefaultPointer();
     if (auto* failure = std::get_if<LoadFailure>(&result))
         return *failure;
