@@ -57,13 +57,12 @@ class ScriptedDialogs : public MainDialogs {
     // The name entry types this name and chooses the website entry when asked to.
     std::string typedName = "Ann";
     bool websiteEntry = false;
-    bool showNameEntry(QWidget*, int rank, Settings& settings,
-                       std::function<void()> onOpen) override {
+    NameEntryAnswer showNameEntry(QWidget*, int rank, const std::string&, const std::string& email,
+                                  std::function<void()> onOpen) override {
         log.push_back("NameEntry " + std::to_string(rank));
         if (onOpen)
             onOpen();
-        settings.playerName = typedName;
-        return websiteEntry;
+        return {typedName, email, websiteEntry};
     }
     void showHof(QWidget*, HallOfFame&, const std::filesystem::path&, Shell&) override {
         log.push_back("HOF");

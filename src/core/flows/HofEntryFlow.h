@@ -15,7 +15,7 @@ class HofEntryFlow : public PuzzleResults {
   public:
     static constexpr int kOnlinePlaces = 5;
 
-    HofEntryFlow(HallOfFame& list, const Settings& settings, int& hofRank, HofEntryHost& host,
+    HofEntryFlow(HallOfFame& list, Settings& settings, int& hofRank, HofEntryHost& host,
                  std::filesystem::path dataFolder)
         : list_(list), settings_(settings), hofRank_(hofRank), host_(host),
           dataFolder_(std::move(dataFolder)) {}
@@ -24,8 +24,8 @@ class HofEntryFlow : public PuzzleResults {
 
   private:
     HallOfFame& list_;
-    const Settings& settings_; // the name entry writes the player's name and e-mail here
-    int& hofRank_;             // the place being filled, for the windows that show it
+    Settings& settings_; // the player's name and e-mail, as typed in the name entry
+    int& hofRank_;       // the place being filled, for the windows that show it
     HofEntryHost& host_;
     std::filesystem::path dataFolder_;
 };

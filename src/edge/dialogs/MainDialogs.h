@@ -3,6 +3,7 @@
 #include "model/NewPuzzleChoice.h"
 #include "model/Settings.h"
 #include "ports/GameDialogs.h"
+#include "ports/HofEntryHost.h"
 
 #include "score/HallOfFame.h"
 
@@ -35,9 +36,10 @@ class MainDialogs {
     virtual void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) = 0;
     virtual void showMessage(QWidget* parent, const QString& text, const QString& title,
                              Icon icon) = 0;
-    // NameEntry for Hall of Fame place `rank`; true when the player asked for the online list.
-    virtual bool showNameEntry(QWidget* parent, int rank, Settings& settings,
-                               std::function<void()> onOpen) = 0;
+    // NameEntry for Hall of Fame place `rank`, opened on `name` and `email`.
+    virtual NameEntryAnswer showNameEntry(QWidget* parent, int rank, const std::string& name,
+                                          const std::string& email,
+                                          std::function<void()> onOpen) = 0;
     virtual void showHof(QWidget* parent, HallOfFame& list, const std::filesystem::path& dataFolder,
                          Shell& shell) = 0;
     virtual void showAbout(QWidget* parent, const Settings& settings, int& frameCounter,
@@ -56,8 +58,8 @@ class QtMainDialogs : public MainDialogs {
     void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) override;
     void showMessage(QWidget* parent, const QString& text, const QString& title,
                      Icon icon) override;
-    bool showNameEntry(QWidget* parent, int rank, Settings& settings,
-                       std::function<void()> onOpen) override;
+    NameEntryAnswer showNameEntry(QWidget* parent, int rank, const std::string& name,
+                                  const std::string& email, std::function<void()> onOpen) override;
     void showHof(QWidget* parent, HallOfFame& list, const std::filesystem::path& dataFolder,
                  Shell& shell) override;
     void showAbout(QWidget* parent, const Settings& settings, int& frameCounter,

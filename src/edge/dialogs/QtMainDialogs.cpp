@@ -64,11 +64,12 @@ void QtMainDialogs::showMessage(QWidget* parent, const QString& text, const QStr
     box.exec();
 }
 
-bool QtMainDialogs::showNameEntry(QWidget* parent, int rank, Settings& settings,
-                                  std::function<void()> onOpen) {
-    NameEntryDialog dialog(rank, settings, std::move(onOpen), parent);
+NameEntryAnswer QtMainDialogs::showNameEntry(QWidget* parent, int rank, const std::string& name,
+                                             const std::string& email,
+                                             std::function<void()> onOpen) {
+    NameEntryDialog dialog(rank, name, email, std::move(onOpen), parent);
     dialog.exec();
-    return dialog.onlineEntry();
+    return dialog.answer();
 }
 
 void QtMainDialogs::showHof(QWidget* parent, HallOfFame& list,

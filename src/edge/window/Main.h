@@ -146,7 +146,7 @@ class Main : public QMainWindow,
     void setBoardInputEnabled(bool on) override;
 
     // HofEntryHost: the windows and links of a new Hall of Fame entry.
-    bool showNameEntry(int rank) override;
+    NameEntryAnswer askName(int rank, const std::string& name, const std::string& email) override;
     void showHofWindow() override;
     void openLink(const std::string& address) override;
     std::string today() const override;

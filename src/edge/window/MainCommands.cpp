@@ -150,8 +150,8 @@ void Main::MenuPerformance_Click() {
     play_.MenuPerformance_Click();
 }
 
-bool Main::showNameEntry(int rank) {
-    return services_.dialogs.showNameEntry(this, rank, state_.settings,
+NameEntryAnswer Main::askName(int rank, const std::string& name, const std::string& email) {
+    return services_.dialogs.showNameEntry(this, rank, name, email,
                                            [this] { playsfx(sfx::kNameEntry); });
 }
 
