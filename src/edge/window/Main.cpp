@@ -32,7 +32,8 @@ Main::Main(ProgramState& state, MainServices& services)
     : state_(state), services_(services),
       toolBar_(std::make_unique<ToolBar>(
           QString::fromStdString((services.programFolder / "icons" / "toolbar").string()))),
-      hof_(state.hall, state.settings, state.hofRank, *this, services.dataFolder),
+      dialogPresenter_(*this, *toolBar_, state, services, *this),
+      hof_(state.hall, state.settings, state.hofRank, dialogPresenter_, services.dataFolder),
       play_(state.game, roles()), hints_(state.game, roles(), play_),
       keyboard_(state.game, *this, play_), flow_(state.game, roles(), play_, services.random),
       open_(state.game, state.settings, roles(), play_),
@@ -86,7 +87,7 @@ Main::Main(ProgramState& state, MainServices& services)
 }
 
 GameHost Main::roles() {
-    return GameHost{*this, *this, *this, *this, *this, *this, *this, hof_};
+    return GameHost{*this, *this, *this, *this, *this, dialogPresenter_, *this, hof_};
 }
 
 Main::~Main() {

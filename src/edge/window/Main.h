@@ -12,6 +12,7 @@
 #include "rules/Play.h"
 #include "sound/Music.h"
 #include "sound/SoundEffects.h"
+#include "window/DialogPresenter.h"
 #include "window/ProgramState.h"
 
 #include <QMainWindow>
@@ -54,16 +55,14 @@ struct MainServices {
 };
 
 // The game's one top-level window: the board, the menus, the timers, and the place where the
-// rules meet the screen, the speakers and the dialogs.
+// rules meet the screen and the speakers; its dialogs are the DialogPresenter's.
 class Main : public QMainWindow,
              public BoardView,
              public BoardOverlays,
              public SoundPlayer,
              public ToolbarView,
              public WindowControls,
-             public GameDialogs,
              public PuzzleFiles,
-             public HofEntryHost,
              public AudioHost {
     Q_OBJECT
 
@@ -107,8 +106,8 @@ class Main : public QMainWindow,
     Music& music() { return music_; }
     SoundEffects& effects() { return effects_; }
 
-    // BoardView, SoundPlayer, ToolbarView, WindowControls, GameDialogs, PuzzleFiles: the
-    // roles the rules ask of the screen and the windows.
+    // BoardView, SoundPlayer, ToolbarView, WindowControls, PuzzleFiles: the roles the rules
+    // ask of the screen and the windows.
     void drawCell(int col, int row) override;
     void Picture1_Paint() override;
     void drawSelectionOutline(int col, int row) override;
@@ -120,7 +119,6 @@ class Main : public QMainWindow,
     void setToolbarVisible(bool visible) override;
     bool toolbarVisible() const override;
     void setToolbarFinishedLayout() override;
-    void showScoreWindow(const std::string& performanceText) override;
     void showSolutionPicture() override;
     void hideSolutionPicture() override;
     void drawMark(int col, int row, MarkColor fill) override;
@@ -133,23 +131,12 @@ class Main : public QMainWindow,
     void hideMoveBox() override;
     void minimizeMain() override;
     void setDefaultPointer() override;
-    SaveOutcome offerSave() override;
-    std::optional<NewPuzzleChoice> chooseNewPuzzle(const NewPuzzleChoice& shown) override;
     void writeSettings(const PuzzleDescription& puzzle) override;
-    std::optional<ChosenPicture> choosePicture(const std::string& caption) override;
     bool prepareLayout(const PuzzleDescription& puzzle) override;
     LayoutCheck prepareLayoutOf(const GameState& game) override;
-    std::optional<std::string> chooseGameToOpen() override;
-    void showCritical(const std::string& text) override;
     void applyLayout() override;
     void shuffleProgress(int done, int total) override;
     void setBoardInputEnabled(bool on) override;
-
-    // HofEntryHost: the windows and links of a new Hall of Fame entry.
-    NameEntryAnswer askName(int rank, const std::string& name, const std::string& email) override;
-    void showHofWindow() override;
-    void openLink(const std::string& address) override;
-    std::string today() const override;
 
     // AudioHost: the Options captions, messages and the jukebox.
     void setMenuSoundCaption(const std::string& caption) override;
@@ -194,13 +181,12 @@ class Main : public QMainWindow,
     std::optional<LoadFailure> prepareLayoutQuietly(const PuzzleDescription& puzzle);
     ScreenRoom screenRoom() const;
     void fitWindowToBoard();
-    void showCritical(const QString& text);
     GameHost roles();
-    SaveOutcome saveLastGame();
 
     ProgramState& state_;
     MainServices& services_;
     std::unique_ptr<ToolBar> toolBar_;
+    DialogPresenter dialogPresenter_;
     HofEntryFlow hof_;
     Play play_;
     Hints hints_;
@@ -214,7 +200,6 @@ class Main : public QMainWindow,
     QWidget* client_ = nullptr;
     qint64 shuffleStartMs_ = 0;
     bool unloaded_ = false;
-    bool sessionEnding_ = false;
 };
 
 } // namespace tessary

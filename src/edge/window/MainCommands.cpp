@@ -1,7 +1,6 @@
 // The main window's start-up, shut-down and menu commands.
 #include "board/BoardCanvas.h"
 #include "dialogs/MainDialogs.h"
-#include "files/SavedGame.h"
 #include "files/SettingsFile.h"
 #include "model/SoundNumbers.h"
 #include "platform/Beep.h"
@@ -16,13 +15,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
-
-#include <cerrno>
-#include <cstring>
 
 namespace tessary {
 
@@ -62,7 +57,9 @@ bool Main::Form_Unload() {
     unloaded_ = true;
     // A save that failed calls the exit off, so the player can save elsewhere or exit again;
     // a save given up in the chooser still exits. An ending session always exits.
-    if (state_.game.play.gameOn && offerSave() == SaveOutcome::failed && !sessionEnding_) {
+    if (state_.game.play.gameOn &&
+        dialogPresenter_.offerSave() == GameDialogs::SaveOutcome::failed &&
+        !dialogPresenter_.sessionEnding()) {
         unloaded_ = false;
         return false;
     }
@@ -90,87 +87,19 @@ void Main::MenuExit_Click() {
 }
 
 void Main::endSession() {
-    sessionEnding_ = true;
-}
-
-// The game in play when the session ends, written with no question asked to a fixed name in
-// the data folder, where the player finds it after the next login.
-GameDialogs::SaveOutcome Main::saveLastGame() {
-    const auto file = services_.dataFolder / "last-game.sav";
-    if (writeSavedGame(file, state_.game, state_.settings))
-        return SaveOutcome::saved;
-    qWarning("Tessary: the game in play could not be saved to %s: %s", file.c_str(),
-             std::strerror(errno));
-    return SaveOutcome::failed;
+    dialogPresenter_.endSession();
 }
 
 void Main::MenuSave_Click() {
-    offerSave();
-}
-
-GameDialogs::SaveOutcome Main::offerSave() {
-    if (sessionEnding_)
-        return saveLastGame();
-    FileChooser& chooser = services_.CMD1;
-    chooser.CancelError = true;
-    chooser.DefaultExt = "SAV";
-    chooser.DialogTitle = "Save Game";
-    chooser.FileName.clear();
-    chooser.Filter = "Tessary saved games -- Files (*.sav)|*.sav";
-    chooser.Flags = 0;
-    if (!chooser.show(FileChooser::Mode::Save) || chooser.FileName.empty())
-        // The session may have ended while the chooser was up, cancelling it.
-        return sessionEnding_ ? saveLastGame() : SaveOutcome::cancelled;
-    if (writeSavedGame(chooser.FileName, state_.game, state_.settings))
-        return SaveOutcome::saved;
-    // Nothing was written (an existing file is left whole): the player must know the game
-    // is not safe, and why.
-    const int reason = errno;
-    showCritical(QStringLiteral("The game could not be saved to %1:\n%2")
-                     .arg(QString::fromStdString(chooser.FileName),
-                          reason != 0 ? QString::fromLocal8Bit(std::strerror(reason))
-                                      : QStringLiteral("the file could not be written")));
-    return sessionEnding_ ? saveLastGame() : SaveOutcome::failed;
-}
-
-std::optional<std::string> Main::chooseGameToOpen() {
-    FileChooser& chooser = services_.CMD1;
-    chooser.CancelError = true;
-    chooser.DefaultExt = "sav";
-    chooser.DialogTitle = "Open Existing Puzzle";
-    chooser.FileName.clear();
-    chooser.Filter = "Tessary Files (*.sav)|*.sav";
-    chooser.Flags = FileChooser::kFileMustExist;
-    if (!chooser.show(FileChooser::Mode::Open))
-        return std::nullopt;
-    return chooser.FileName;
+    dialogPresenter_.offerSave();
 }
 
 void Main::MenuPerformance_Click() {
     play_.MenuPerformance_Click();
 }
 
-NameEntryAnswer Main::askName(int rank, const std::string& name, const std::string& email) {
-    return services_.dialogs.showNameEntry(this, rank, name, email,
-                                           [this] { playsfx(sfx::kNameEntry); });
-}
-
-std::string Main::today() const {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
-}
-
-void Main::openLink(const std::string& address) {
-    services_.shell.openLink(address);
-}
-
-void Main::showHofWindow() {
-    if (state_.hall.hofCount == 0)
-        showMessage("Hof was recently cleared");
-    services_.dialogs.showHof(this, state_.hall, services_.dataFolder, services_.shell);
-}
-
 void Main::MenuHallOfFame_Click() {
-    showHofWindow();
+    dialogPresenter_.showHofWindow();
     state_.hofRank = 0;
     toolBar_->show();
 }

@@ -1,12 +1,10 @@
-// The main window as the rules' host: board drawing, sounds, toolbar, dialogs and layout.
+// The main window as the rules' host: board drawing, sounds, toolbar and layout.
 #include "board/BoardCanvas.h"
 #include "board/BoardColors.h"
 #include "board/MoveBox.h"
 #include "dialogs/MainDialogs.h"
 #include "files/SettingsFile.h"
 #include "pictures/BasePicture.h"
-#include "platform/Beep.h"
-#include "platform/FileChooser.h"
 #include "widgets/CenterForm.h"
 #include "window/Main.h"
 #include "window/ToolBar.h"
@@ -75,10 +73,6 @@ bool Main::toolbarVisible() const {
 
 void Main::setToolbarFinishedLayout() {
     toolBar_->finishedLayout();
-}
-
-void Main::showScoreWindow(const std::string& performanceText) {
-    services_.dialogs.showScore(this, QString::fromStdString(performanceText));
 }
 
 void Main::showSolutionPicture() {
@@ -151,19 +145,8 @@ void Main::setDefaultPointer() {
         QApplication::restoreOverrideCursor();
 }
 
-std::optional<NewPuzzleChoice> Main::chooseNewPuzzle(const NewPuzzleChoice& shown) {
-    return services_.dialogs.showNewPuz(this, shown,
-                                        [this] { services_.beep.beep(Beep::Kind::Plain); });
-}
-
 void Main::writeSettings(const PuzzleDescription& puzzle) {
     tessary::putINI(services_.dataFolder, puzzle, state_.settings);
-}
-
-std::optional<ChosenPicture> Main::choosePicture(const std::string& caption) {
-    if (services_.CMDialog1.InitDir.empty())
-        services_.CMDialog1.InitDir = (services_.programFolder / "images").string();
-    return services_.dialogs.showViewer(this, caption, services_.CMDialog1);
 }
 
 ScreenRoom Main::screenRoom() const {
@@ -180,11 +163,11 @@ ScreenRoom Main::screenRoom() const {
 
 bool Main::prepareLayout(const PuzzleDescription& puzzle) {
     // An ending session starts no new board: the game in play is the one to keep.
-    if (sessionEnding_)
+    if (dialogPresenter_.sessionEnding())
         return false;
     const std::optional<LoadFailure> failure = prepareLayoutQuietly(puzzle);
     if (failure)
-        showCritical(loadFailureMessage(*failure));
+        dialogPresenter_.showCritical(loadFailureMessage(*failure).toStdString());
     return !failure;
 }
 
@@ -275,8 +258,7 @@ void Main::setMenuMusicCaption(const std::string& caption) {
 }
 
 void Main::showMessage(const std::string& text) {
-    services_.dialogs.showMessage(this, QString::fromStdString(text), QString(),
-                                  MainDialogs::Icon::None);
+    dialogPresenter_.showMessage(text);
 }
 
 void Main::doEvents() {
@@ -285,18 +267,6 @@ void Main::doEvents() {
 
 void Main::showJukebox() {
     services_.dialogs.showJukebox(this, state_.settings, services_.jukeboxChooser);
-}
-
-void Main::showCritical(const std::string& text) {
-    showCritical(QString::fromStdString(text));
-}
-
-void Main::showCritical(const QString& text) {
-    toolBar_->hide();
-    services_.beep.beep(Beep::Kind::Hand);
-    services_.dialogs.showMessage(this, text, QStringLiteral("Tessary"),
-                                  MainDialogs::Icon::Critical);
-    toolBar_->show();
 }
 
 } // namespace tessary
