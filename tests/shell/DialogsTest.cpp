@@ -52,6 +52,8 @@ TEST_F(NewPuzTest, OpensWithTheRememberedChoice) {
     EXPECT_EQ(dialog.QtyY->text(), "6");
     EXPECT_TRUE(dialog.Option1[1]->isChecked());
     EXPECT_EQ(dialog.choice(), (NewPuzzleChoice{2, 8, 6, 2}));
+    EXPECT_EQ(dialog.Label2->text(), "# of Pieces Across (2-50)");
+    EXPECT_EQ(dialog.Label3->text(), "# of Pieces Down (2-40)");
     EXPECT_TRUE(dialog.Frame2->isHidden());
     EXPECT_TRUE(dialog.windowTitle().isEmpty());
     EXPECT_TRUE(dialog.OkBtn->isDefault());

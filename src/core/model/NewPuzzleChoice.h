@@ -12,7 +12,7 @@ struct NewPuzzleChoice {
     int16_t puzType = 0; // 1..4; 0 until a type has ever been picked
     int16_t imgAcross = 0;
     int16_t imgDown = 0;
-    int16_t fitMode = 0; // 1 stretched, 2 cropped
+    int16_t fitMode = 0; // kStretched or kCropped
 
     // The dialog opens with the puzzle chosen last.
     static NewPuzzleChoice of(const PuzzleDescription& puzzle) {

@@ -3,6 +3,7 @@
 #include "board/BoardColors.h"
 #include "pictures/BasePicture.h"
 #include "pictures/DevicePixels.h"
+#include "rules/Play.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -237,13 +238,13 @@ void BoardCanvas::mousePressEvent(QMouseEvent* event) {
     int button = 0;
     switch (event->button()) {
     case Qt::LeftButton:
-        button = 1;
+        button = kLeftButton;
         break;
     case Qt::RightButton:
-        button = 2;
+        button = kRightButton;
         break;
     case Qt::MiddleButton:
-        button = 4;
+        button = kMiddleButton;
         break;
     default:
         QWidget::mousePressEvent(event);

@@ -107,7 +107,7 @@ std::variant<PreparedBoard, LoadFailure> prepareBoard(const LayoutRequest& reque
     board.base.fill(boardColors::background());
     uchar* baseBits = board.base.bits();
     const qsizetype baseStride = board.base.bytesPerLine();
-    const bool cropped = request.fitMode == 2;
+    const bool cropped = request.fitMode == kCropped;
 
     JpegDamageWatch watch;
     std::array<bool, 4> loaded{};

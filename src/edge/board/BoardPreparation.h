@@ -21,7 +21,7 @@ struct LayoutRequest {
     int puzType = kSingle;
     int imgAcross = 0;
     int imgDown = 0;
-    int fitMode = 1;                  // 1 "Stretched", 2 "Cropped"
+    int fitMode = kStretched;
     std::array<std::string, 4> files; // images 1..puzType, UTF-8 paths
     ScreenRoom room;
     QSize smallPictureSize; // the toolbar's picture box (toolImgW x toolImgH); empty for none

@@ -27,8 +27,6 @@ void Main::Form_Load() {
     // A first run starts from the settings the game ships with.
     if (!getINI(services_.dataFolder, state_.game.puzzle, state_.settings))
         getINI(services_.programFolder / "defaults", state_.game.puzzle, state_.settings);
-    state_.game.puzzle.maxAcross = kMaxPiecesAcross;
-    state_.game.puzzle.maxDown = kMaxPiecesDown;
     effects_.getMedia();
     // The random generator was seeded from the clock when the program started.
     state_.game.play.gameOn = false;
