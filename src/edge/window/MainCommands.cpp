@@ -23,7 +23,6 @@ namespace tessary {
 
 void Main::Form_Load() {
     QDir::setCurrent(QString::fromStdString(services_.programFolder.string()));
-    state_.audio.sfxListName = "tesssnd.dat";
     // A first run starts from the settings the game ships with.
     if (!getINI(services_.dataFolder, state_.game.puzzle, state_.settings))
         getINI(services_.programFolder / "defaults", state_.game.puzzle, state_.settings);
