@@ -9,6 +9,7 @@
 #include "platform/SoundDevice.h"
 #include "platform/SoundServiceSdl.h"
 #include "widgets/GameApplication.h"
+#include "widgets/GameTitle.h"
 #include "window/ProgramState.h"
 
 #include <QApplication>
@@ -74,8 +75,8 @@ void closeOnTerm(tessary::Main& window) {
 int main(int argc, char* argv[]) {
     using namespace tessary;
     GameApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tessary"));
-    QApplication::setOrganizationName(QStringLiteral("Tessary"));
+    QApplication::setApplicationName(gameTitle());
+    QApplication::setOrganizationName(gameTitle());
     QApplication::setQuitOnLastWindowClosed(true);
 
     ProgramState state;

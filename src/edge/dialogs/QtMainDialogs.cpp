@@ -6,6 +6,7 @@
 #include "dialogs/NewPuz.h"
 #include "dialogs/ScoreWindow.h"
 #include "dialogs/Viewer.h"
+#include "widgets/GameTitle.h"
 
 #include <QMessageBox>
 
@@ -30,7 +31,7 @@ std::optional<ChosenPicture> QtMainDialogs::showViewer(QWidget* parent, const st
     Viewer viewer(
         caption, chooser,
         [this](QWidget* over, const QString& text) {
-            showMessage(over, text, QStringLiteral("Tessary"), Icon::Critical);
+            showMessage(over, text, gameTitle(), Icon::Critical);
         },
         parent);
     viewer.exec();

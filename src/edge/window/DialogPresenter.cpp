@@ -6,6 +6,7 @@
 #include "platform/Beep.h"
 #include "platform/FileChooser.h"
 #include "platform/Shell.h"
+#include "widgets/GameTitle.h"
 #include "window/Main.h"
 
 #include <QDate>
@@ -92,8 +93,7 @@ void DialogPresenter::showCritical(const std::string& text) {
 void DialogPresenter::showCritical(const QString& text) {
     toolBar_.hide();
     services_.beep.beep(Beep::Kind::Hand);
-    services_.dialogs.showMessage(&window_, text, QStringLiteral("Tessary"),
-                                  MainDialogs::Icon::Critical);
+    services_.dialogs.showMessage(&window_, text, gameTitle(), MainDialogs::Icon::Critical);
     toolBar_.show();
 }
 

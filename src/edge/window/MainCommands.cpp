@@ -9,6 +9,7 @@
 #include "ports/MidiControl.h"
 #include "score/HofFile.h"
 #include "widgets/CenterForm.h"
+#include "widgets/GameTitle.h"
 #include "window/Main.h"
 #include "window/ToolBar.h"
 
@@ -31,7 +32,7 @@ void Main::Form_Load() {
     state_.game.play.gameOn = false;
     Timer1->stop();
     toolBar_->startupLayout(QGuiApplication::primaryScreen()->geometry());
-    setWindowTitle(QStringLiteral("Tessary"));
+    setWindowTitle(gameTitle());
     // Games are saved and opened first in the player's documents folder (the home folder on a
     // desktop without one), then wherever the last game went.
     if (services_.CMD1.InitDir.empty()) {
