@@ -90,10 +90,10 @@ int main(int argc, char* argv[]) {
     QtBeep beep;
     const ProgramFolders folders = ProgramFolders::locate();
     QIcon icon;
+    const auto appIcons = folders.programFolder / ProgramFolders::kIconsFolder / "app";
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QString::fromStdString(
-            (folders.programFolder / "icons" / "app" / ("tessary-" + std::to_string(size) + ".png"))
-                .string()));
+            (appIcons / ("tessary-" + std::to_string(size) + ".png")).string()));
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral("tessary"));
     MainServices services{dialogs,

@@ -6,6 +6,7 @@
 #include "dialogs/NewPuz.h"
 #include "dialogs/ScoreWindow.h"
 #include "dialogs/Viewer.h"
+#include "platform/ProgramFolders.h"
 #include "widgets/GameTitle.h"
 
 #include <QMessageBox>
@@ -88,7 +89,7 @@ void QtMainDialogs::showHof(QWidget* parent, HallOfFame& list,
 void QtMainDialogs::showAbout(QWidget* parent, const Settings& settings, int& frameCounter,
                               const std::filesystem::path& programFolder,
                               std::function<void()> onOpen) {
-    const auto icons = programFolder / "icons" / "about";
+    const auto icons = programFolder / ProgramFolders::kIconsFolder / "about";
     AboutBox box(settings, frameCounter,
                  AboutBox::loadFrames(QString::fromStdString(icons.string())), std::move(onOpen),
                  parent);

@@ -4,6 +4,7 @@
 #include "board/BoardColors.h"
 #include "board/MoveBox.h"
 #include "pictures/BasePicture.h"
+#include "platform/ProgramFolders.h"
 #include "widgets/SkipOnFailure.h"
 #include "window/PlayKeys.h"
 #include "window/ToolBar.h"
@@ -30,8 +31,8 @@ int virtualKeyCode(int qtKey) {
 
 Main::Main(ProgramState& state, MainServices& services)
     : state_(state), services_(services),
-      toolBar_(std::make_unique<ToolBar>(
-          QString::fromStdString((services.programFolder / "icons" / "toolbar").string()))),
+      toolBar_(std::make_unique<ToolBar>(QString::fromStdString(
+          (services.programFolder / ProgramFolders::kIconsFolder / "toolbar").string()))),
       dialogPresenter_(*this, *toolBar_, state, services, *this),
       hof_(state.hall, state.settings, state.hofRank, dialogPresenter_, services.dataFolder),
       play_(state.game, roles()), hints_(state.game, roles(), play_),
