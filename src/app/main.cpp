@@ -70,6 +70,18 @@ void closeOnTerm(tessary::Main& window) {
 }
 #endif
 
+// TESSARY_IDLE_MS=N makes the idle timer wait N ms where it waits 10 s after start-up and a
+// minute between its ticks during play, so that an end-to-end test sees it hide a finished
+// board without waiting minutes. Unset (or not a positive number), the game's own waits hold.
+tessary::IdleIntervals idleIntervals() {
+    tessary::IdleIntervals intervals;
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("TESSARY_IDLE_MS", &ok);
+    if (ok && ms > 0)
+        intervals.startMs = intervals.playingMs = ms;
+    return intervals;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -107,6 +119,7 @@ int main(int argc, char* argv[]) {
                           random,
                           folders.programFolder,
                           folders.dataFolder};
+    services.idle = idleIntervals();
 
     Main window(state, services);
     savedGames.setParent(&window);

@@ -40,7 +40,8 @@ Main::Main(ProgramState& state, MainServices& services)
       open_(state.game, state.settings, roles(), play_),
       effects_(state.settings, state.audio, services.sound, *this, services.programFolder.string()),
       music_(state.settings, state.audio, services.midi, effects_, *this, services.random,
-             services.programFolder.string()) {
+             services.programFolder.string()),
+      idle_(services.idle) {
     client_ = new QWidget(this);
     client_->setAutoFillBackground(true);
     QPalette navy = client_->palette();
@@ -69,7 +70,7 @@ Main::Main(ProgramState& state, MainServices& services)
     Timer2->setInterval(10);
     connect(Timer2, &QTimer::timeout, this, [this] { skipOnFailure([this] { Timer2_Timer(); }); });
     Timer4 = new QTimer(this);
-    Timer4->setInterval(IdleHiding::kStartInterval);
+    Timer4->setInterval(idle_.intervals().startMs);
     connect(Timer4, &QTimer::timeout, this, [this] { skipOnFailure([this] { Timer4_Timer(); }); });
     Timer4->start();
 

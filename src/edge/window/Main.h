@@ -52,6 +52,7 @@ struct MainServices {
     std::filesystem::path dataFolder;
     int slideStepMs = 12;    // pace of an assist's slide
     int shuffleShowMs = 900; // the longest the shuffle takes to watch
+    IdleIntervals idle = {}; // the waits of the idle timer, Timer4
 };
 
 // The game's one top-level window: the board, the menus, the timers, and the place where the

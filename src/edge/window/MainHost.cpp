@@ -56,7 +56,7 @@ void Main::setBlinkTimer(bool on) {
     // A game is in play: the idle timer, stopped while a finished board stayed hidden, ticks
     // again at once and goes back to its minute.
     if (!Timer4->isActive())
-        Timer4->start(IdleHiding::kHiddenInterval);
+        Timer4->start(idle_.intervals().hiddenMs);
 }
 
 void Main::setSaveEnabled(bool on) {
