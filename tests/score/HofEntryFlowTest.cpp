@@ -31,9 +31,8 @@ class HofEntryFlowTest : public ::testing::Test {
     TempFolder dir;
     HallOfFame list;
     Settings settings;
-    int hofRank = 0;
     RecordingHofHost host;
-    HofEntryFlow flow{list, settings, hofRank, host, dir.path};
+    HofEntryFlow flow{list, settings, host, dir.path};
 
     // A finished puzzle's entry, as the last swap makes it.
     void finish(int32_t score) { flow.enterHof(score, "Harbour", 80); }
@@ -48,7 +47,6 @@ TEST_F(HofEntryFlowTest, AFirstEntryIsNamedShownAndWritten) {
     finish(1250);
     EXPECT_EQ(host.log, (std::vector<std::string>{"NameEntry 1 Old", "HOF"}));
     EXPECT_EQ(settings.playerName, "Ann"); // remembered for the next entry
-    EXPECT_EQ(hofRank, 1);
     EXPECT_EQ(list.hofCount, 1);
     EXPECT_EQ(list.hof[1], makeHofEntry(1250, "Harbour", 80, "Ann", "8/12/26"));
     HallOfFame written;

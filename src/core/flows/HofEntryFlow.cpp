@@ -11,7 +11,6 @@ void HofEntryFlow::enterHof(int32_t netScore, const std::string& title, int piec
     if (rank == 0)
         return;
     list_.makeRoom(rank);
-    hofRank_ = rank;
     const NameEntryAnswer answer = host_.askName(rank, settings_.playerName, settings_.playerEmail);
     // The name and e-mail typed are remembered for the next entry and the settings file.
     settings_.playerName = answer.name;
@@ -19,7 +18,7 @@ void HofEntryFlow::enterHof(int32_t netScore, const std::string& title, int piec
     list_.fillEntry(rank,
                     makeHofEntry(netScore, title, pieces, settings_.playerName, host_.today()));
     if (answer.onlineEntry) {
-        if (hofRank_ <= kOnlinePlaces)
+        if (rank <= kOnlinePlaces)
             host_.openLink(
                 hofSubmitAddress(netScore, pieces, settings_.playerName, settings_.playerEmail));
         else

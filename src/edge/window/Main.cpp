@@ -34,7 +34,7 @@ Main::Main(ProgramState& state, MainServices& services)
       toolBar_(std::make_unique<ToolBar>(QString::fromStdString(
           (services.programFolder / ProgramFolders::kIconsFolder / "toolbar").string()))),
       dialogPresenter_(*this, *toolBar_, state, services, *this),
-      hof_(state.hall, state.settings, state.hofRank, dialogPresenter_, services.dataFolder),
+      hof_(state.hall, state.settings, dialogPresenter_, services.dataFolder),
       play_(state.game, roles()), hints_(state.game, roles(), play_),
       keyboard_(state.game, *this, play_), flow_(state.game, roles(), play_, services.random),
       open_(state.game, state.settings, roles(), play_),

@@ -98,7 +98,6 @@ void Main::MenuPerformance_Click() {
 
 void Main::MenuHallOfFame_Click() {
     dialogPresenter_.showHofWindow();
-    state_.hofRank = 0;
     toolBar_->show();
 }
 
