@@ -9,6 +9,7 @@
 #include "platform/SoundDevice.h"
 #include "platform/SoundServiceSdl.h"
 #include "widgets/GameApplication.h"
+#include "widgets/GameTitle.h"
 #include "window/ProgramState.h"
 
 #include <QApplication>
@@ -69,13 +70,25 @@ void closeOnTerm(tessary::Main& window) {
 }
 #endif
 
+// TESSARY_IDLE_MS=N makes the idle timer wait N ms where it waits 10 s after start-up and a
+// minute between its ticks during play, so that an end-to-end test sees it hide a finished
+// board without waiting minutes. Unset (or not a positive number), the game's own waits hold.
+tessary::IdleIntervals idleIntervals() {
+    tessary::IdleIntervals intervals;
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("TESSARY_IDLE_MS", &ok);
+    if (ok && ms > 0)
+        intervals.startMs = intervals.playingMs = ms;
+    return intervals;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     using namespace tessary;
     GameApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tessary"));
-    QApplication::setOrganizationName(QStringLiteral("Tessary"));
+    QApplication::setApplicationName(gameTitle());
+    QApplication::setOrganizationName(gameTitle());
     QApplication::setQuitOnLastWindowClosed(true);
 
     ProgramState state;
@@ -89,10 +102,10 @@ int main(int argc, char* argv[]) {
     QtBeep beep;
     const ProgramFolders folders = ProgramFolders::locate();
     QIcon icon;
+    const auto appIcons = folders.programFolder / ProgramFolders::kIconsFolder / "app";
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QString::fromStdString(
-            (folders.programFolder / "icons" / "app" / ("tessary-" + std::to_string(size) + ".png"))
-                .string()));
+            (appIcons / ("tessary-" + std::to_string(size) + ".png")).string()));
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral("tessary"));
     MainServices services{dialogs,
@@ -106,6 +119,7 @@ int main(int argc, char* argv[]) {
                           random,
                           folders.programFolder,
                           folders.dataFolder};
+    services.idle = idleIntervals();
 
     Main window(state, services);
     savedGames.setParent(&window);

@@ -201,7 +201,7 @@ TEST(BoardPreparation, ApplyPutsTheBoardInPlay) {
     state.puzzle.imgDown = 3;
     state.puzzle.fitMode = 2;
     state.puzzle.puzFile[1] = state.puzzle.puzFile[2] = f.toStdString();
-    const LayoutRequest r = LayoutRequest::fromState(state, kScreen, QSize(40, 30));
+    const LayoutRequest r = LayoutRequest::fromPuzzle(state.puzzle, kScreen, QSize(40, 30));
     EXPECT_EQ(r.files[1], f.toStdString());
     const PreparedBoard board = prepared(prepareBoard(r));
 

@@ -1,15 +1,18 @@
 #include "layout/IdleHiding.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace tessary {
 namespace {
 
 TEST(IdleHiding, BoardHidesOnTheSecondTickAfterTheGameEnds) {
-    IdleHiding idle;
+    const IdleIntervals own; // the game's own: 10 s from start-up, a minute, 10 ms
+    EXPECT_EQ(std::tuple(own.startMs, own.playingMs, own.hiddenMs), std::tuple(10000, 60000, 10));
+    IdleHiding idle(IdleIntervals{100, 600, 5}); // shorter, as the end-to-end tests have them
     IdleTick t = idle.Timer4_Timer(true, false);
     EXPECT_FALSE(t.hideBoard);
-    EXPECT_EQ(t.interval, IdleHiding::kPlayingInterval);
+    EXPECT_EQ(t.interval, 600);
     EXPECT_EQ(idle.idleStage(), 3);
 
     t = idle.Timer4_Timer(false, false); // game solved since: stage 2
@@ -17,9 +20,9 @@ TEST(IdleHiding, BoardHidesOnTheSecondTickAfterTheGameEnds) {
     EXPECT_FALSE(t.interval.has_value());
     EXPECT_EQ(idle.idleStage(), 2);
 
-    t = idle.Timer4_Timer(false, false); // a minute later: hidden, then 10 ms ticks
+    t = idle.Timer4_Timer(false, false); // a wait later: hidden, then quick ticks
     EXPECT_TRUE(t.hideBoard);
-    EXPECT_EQ(t.interval, IdleHiding::kHiddenInterval);
+    EXPECT_EQ(t.interval, 5);
     EXPECT_EQ(idle.idleStage(), 0);
     // Nothing more can happen until the next game: the timer need not wake the process.
     EXPECT_TRUE(t.stop);

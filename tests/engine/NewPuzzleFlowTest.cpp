@@ -19,18 +19,16 @@ class NewPuzzleFlowTest : public ::testing::Test {
     NewPuzzleFlow flow{s, host, play, random};
 
     void SetUp() override {
-        host.chosenFile = &s.puzzle.chosenFile;
-        host.chosenTitle = &s.puzzle.chosenTitle;
         // The layout makes the board imgAcross x imgDown per image, side by side.
         host.onApplyLayout = [this] {
             play.board().setSize(s.puzzle.imgAcross * s.puzzle.puzType, s.puzzle.imgDown);
         };
     }
     void dialogChooses(int type, int across, int down) {
-        host.onNewPuzzleDialog = [=, this] {
-            s.puzzle.puzType = int16_t(type);
-            s.puzzle.imgAcross = int16_t(across);
-            s.puzzle.imgDown = int16_t(down);
+        host.onNewPuzzleDialog = [=](NewPuzzleChoice& choice) {
+            choice.puzType = int16_t(type);
+            choice.imgAcross = int16_t(across);
+            choice.imgDown = int16_t(down);
         };
     }
     void gameInPlay() {
@@ -54,8 +52,8 @@ TEST_F(NewPuzzleFlowTest, ASinglePuzzleStartsShuffledWithFreshCounters) {
     host.chooserAnswers = {{"/pics/harbour.jpg", "harbour.jpg"}};
     flow.newPuzzle();
     EXPECT_EQ(host.only({"save", "NewPuz", "putINI", "Viewer", "prepare", "layout"}),
-              (Calls{"save game", "NewPuz", "putINI", "Viewer /pics/harbour.jpg", "prepare ok",
-                     "layout", "save on"}));
+              (Calls{"save game", "NewPuz", "putINI 1 6,5", "Viewer /pics/harbour.jpg",
+                     "prepare ok", "layout", "save on"}));
     EXPECT_TRUE(s.play.gameOn);
     EXPECT_EQ(s.play.swaps + s.play.goodSwaps + s.play.peeks + s.play.assists, 0);
     EXPECT_EQ(s.puzzle.puzTitle, "harbour");
@@ -71,26 +69,26 @@ TEST_F(NewPuzzleFlowTest, ASinglePuzzleStartsShuffledWithFreshCounters) {
 
 TEST_F(NewPuzzleFlowTest, A2x2PuzzleAsksForFourPicturesWithNumberedCaptions) {
     dialogChooses(kTwoByTwo, 2, 2);
-    std::vector<std::string> captions;
-    host.onImageChooser = [&] { captions.push_back(s.puzzle.chooserCaption); };
     host.chooserAnswers = {
         {"a.bmp", "a.bmp"}, {"b.bmp", "b.bmp"}, {"c.jpg", "c.jpg"}, {"d.jpg", "d.jpg"}};
     flow.newPuzzle();
-    EXPECT_EQ(captions, (std::vector<std::string>{"Select puzzle 1 of 4", "Select puzzle 2 of 4",
-                                                  "Select puzzle 3 of 4", "Select puzzle 4 of 4"}));
+    EXPECT_EQ(host.chooserCaptions,
+              (std::vector<std::string>{"Select puzzle 1 of 4", "Select puzzle 2 of 4",
+                                        "Select puzzle 3 of 4", "Select puzzle 4 of 4"}));
     EXPECT_EQ(s.puzzle.puzTitle, "d");
     EXPECT_TRUE(s.play.gameOn);
 }
 
 // With one picture there is no "n of m": the chooser keeps its own "Start New Puzzle".
 TEST_F(NewPuzzleFlowTest, ASingleAfterADoubleHasNoNumberedCaption) {
-    s.puzzle.chooserCaption = "Select puzzle 2 of 2";
+    dialogChooses(kDouble, 2, 2);
+    host.chooserAnswers = {{"a.bmp", "a.bmp"}, {"b.bmp", "b.bmp"}};
+    flow.newPuzzle();
+    host.chooserCaptions.clear();
     dialogChooses(kSingle, 2, 2);
-    std::vector<std::string> captions;
-    host.onImageChooser = [&] { captions.push_back(s.puzzle.chooserCaption); };
     host.chooserAnswers = {{"a.bmp", "a.bmp"}};
     flow.newPuzzle();
-    EXPECT_EQ(captions, std::vector<std::string>{""});
+    EXPECT_EQ(host.chooserCaptions, std::vector<std::string>{""});
 }
 
 TEST_F(NewPuzzleFlowTest, CancellingTheFirstPictureOfADoubleStillAsksForTheSecondThenGivesUp) {
@@ -100,6 +98,8 @@ TEST_F(NewPuzzleFlowTest, CancellingTheFirstPictureOfADoubleStillAsksForTheSecon
     host.chooserAnswers = {{"", ""}, {"b.jpg", "b.jpg"}};
     flow.newPuzzle();
     EXPECT_EQ(host.only({"Viewer", "prepare", "layout"}), (Calls{"Viewer ", "Viewer b.jpg"}));
+    // The settings took the new choice at once, as they always have.
+    EXPECT_EQ(host.only({"putINI"}), Calls{"putINI 2 4,4"});
     // Saved first, then the old game goes on: blink back on, toolbar shown, counters kept.
     EXPECT_EQ(host.calls.front(), "save game");
     EXPECT_EQ(host.only({"blink", "toolbar"}),
@@ -233,12 +233,10 @@ TEST(NewPuzzleFlowShuffle, ABoardThatComesOutSolvedIsShuffledAgain) {
     // The first pass exchanges (1,1) with (2,1) and back again: every piece ends at home.
     ScriptedRandom random({0.6, 0.1, 0.2, 0.9, 0.3, 0.4, 0.99, 0.5, 0.6, 0.1, 0.0, 0.0});
     NewPuzzleFlow flow{s, host, play, random};
-    host.chosenFile = &s.puzzle.chosenFile;
-    host.chosenTitle = &s.puzzle.chosenTitle;
-    host.onNewPuzzleDialog = [&] {
-        s.puzzle.puzType = kSingle;
-        s.puzzle.imgAcross = 2;
-        s.puzzle.imgDown = 2;
+    host.onNewPuzzleDialog = [](NewPuzzleChoice& choice) {
+        choice.puzType = kSingle;
+        choice.imgAcross = 2;
+        choice.imgDown = 2;
     };
     host.onApplyLayout = [&] { play.board().setSize(2, 2); };
     host.chooserAnswers = {{"a.bmp", "a.bmp"}};

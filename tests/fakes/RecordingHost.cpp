@@ -86,35 +86,37 @@ void RecordingHost::hideMoveBox() {
 void RecordingHost::minimizeMain() {
     calls.push_back("minimize");
 }
-GameDialogs::SaveOutcome RecordingHost::MenuSave_Click() {
+GameDialogs::SaveOutcome RecordingHost::offerSave() {
     calls.push_back("save game");
     return saveOutcome;
 }
 void RecordingHost::setDefaultPointer() {
     calls.push_back("pointer");
 }
-bool RecordingHost::showNewPuzzleDialog() {
+std::optional<NewPuzzleChoice> RecordingHost::chooseNewPuzzle(const NewPuzzleChoice& shown) {
     calls.push_back("NewPuz");
+    NewPuzzleChoice choice = shown;
     if (onNewPuzzleDialog)
-        onNewPuzzleDialog();
-    return newPuzzleDialogOk;
+        onNewPuzzleDialog(choice);
+    if (!newPuzzleDialogOk)
+        return std::nullopt;
+    return choice;
 }
-void RecordingHost::putINI() {
-    calls.push_back("putINI");
+void RecordingHost::writeSettings(const PuzzleDescription& puzzle) {
+    calls.push_back("putINI " + std::to_string(puzzle.puzType) + " " +
+                    cell(puzzle.imgAcross, puzzle.imgDown));
 }
-void RecordingHost::showImageChooser() {
+std::optional<ChosenPicture> RecordingHost::choosePicture(const std::string& caption) {
     std::pair<std::string, std::string> answer;
     if (!chooserAnswers.empty()) {
         answer = chooserAnswers.front();
         chooserAnswers.pop_front();
     }
     calls.push_back("Viewer " + answer.first);
-    if (onImageChooser)
-        onImageChooser();
-    if (chosenFile)
-        *chosenFile = answer.first;
-    if (chosenTitle)
-        *chosenTitle = answer.second;
+    chooserCaptions.push_back(caption);
+    if (answer.first.empty())
+        return std::nullopt;
+    return ChosenPicture{answer.first, answer.second};
 }
 LayoutCheck RecordingHost::prepareLayoutOf(const GameState& game) {
     calls.push_back("prepare file");
@@ -129,7 +131,7 @@ std::optional<std::string> RecordingHost::chooseGameToOpen() {
 void RecordingHost::showCritical(const std::string& text) {
     calls.push_back("critical " + text);
 }
-bool RecordingHost::prepareLayout() {
+bool RecordingHost::prepareLayout(const PuzzleDescription&) {
     calls.push_back(picturesLoad ? "prepare ok" : "prepare failed");
     return picturesLoad;
 }

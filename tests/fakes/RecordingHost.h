@@ -52,12 +52,12 @@ class RecordingHost : public BoardView,
     void moveMoveBox(int left, int top) override;
     void hideMoveBox() override;
     void minimizeMain() override;
-    SaveOutcome MenuSave_Click() override;
+    SaveOutcome offerSave() override;
     void setDefaultPointer() override;
-    bool showNewPuzzleDialog() override;
-    void putINI() override;
-    void showImageChooser() override;
-    bool prepareLayout() override;
+    std::optional<NewPuzzleChoice> chooseNewPuzzle(const NewPuzzleChoice& shown) override;
+    void writeSettings(const PuzzleDescription& puzzle) override;
+    std::optional<ChosenPicture> choosePicture(const std::string& caption) override;
+    bool prepareLayout(const PuzzleDescription& puzzle) override;
     LayoutCheck prepareLayoutOf(const GameState& game) override;
     std::optional<std::string> chooseGameToOpen() override;
     void showCritical(const std::string& text) override;
@@ -67,9 +67,10 @@ class RecordingHost : public BoardView,
 
     bool smallImageShown = false;
     bool solutionShown = false; // a full repaint hides it, as on the screen
-    // Scripted dialogs: what the new-puzzle dialog does, the pictures the chooser hands back
-    // in turn (file, title; "" for a cancel), whether the pictures load, and the layout.
-    std::function<void()> onNewPuzzleDialog;
+    // Scripted dialogs: what the player does in the new-puzzle dialog, the pictures the
+    // chooser hands back in turn (file, name; "" for none), whether the pictures load, and
+    // the layout.
+    std::function<void(NewPuzzleChoice&)> onNewPuzzleDialog;
     bool newPuzzleDialogOk = true; // false: closed by Esc or its close box
     SaveOutcome saveOutcome = SaveOutcome::saved;
     // The saved game the open chooser hands back, and what its pictures make (by default
@@ -77,11 +78,9 @@ class RecordingHost : public BoardView,
     std::optional<std::string> gameToOpen;
     std::optional<LayoutCheck> layoutOfFile;
     std::deque<std::pair<std::string, std::string>> chooserAnswers;
-    std::function<void()> onImageChooser;
+    std::vector<std::string> chooserCaptions;
     bool picturesLoad = true;
     std::function<void()> onApplyLayout;
-    std::string* chosenFile = nullptr;
-    std::string* chosenTitle = nullptr;
 
     // The calls whose text starts with one of the prefixes, in order.
     std::vector<std::string> only(std::initializer_list<std::string> prefixes) const;

@@ -18,8 +18,8 @@ class ScriptedDialogs : public MainDialogs {
   public:
     std::vector<std::string> log;
     std::vector<std::string> scoreTexts;
-    // The new-puzzle dialog's choice: type, across, down (none: leave as shown).
-    std::function<void(PuzzleDescription&)> newPuzChoice;
+    // What the player changes in the new-puzzle dialog (none: Ok on the choice shown).
+    std::function<void(NewPuzzleChoice&)> newPuzChoice;
     // The pictures the image chooser hands back in turn; "" is a cancel.
     std::deque<std::string> pictures;
 
@@ -28,21 +28,27 @@ class ScriptedDialogs : public MainDialogs {
         scoreTexts.push_back(text.toStdString());
     }
     bool newPuzOk = true; // false: the dialog is closed by Esc or its close box
-    bool showNewPuz(QWidget*, PuzzleDescription& puzzle, std::function<void()>) override {
+    std::optional<NewPuzzleChoice> showNewPuz(QWidget*, const NewPuzzleChoice& shown,
+                                              std::function<void()>) override {
         log.push_back("NewPuz");
+        NewPuzzleChoice choice = shown;
         if (newPuzChoice)
-            newPuzChoice(puzzle);
-        return newPuzOk;
+            newPuzChoice(choice);
+        if (!newPuzOk)
+            return std::nullopt;
+        return choice;
     }
-    void showViewer(QWidget*, PuzzleDescription& puzzle, FileChooser&) override {
-        log.push_back("Viewer " + puzzle.chooserCaption);
+    std::optional<ChosenPicture> showViewer(QWidget*, const std::string& caption,
+                                            FileChooser&) override {
+        log.push_back("Viewer " + caption);
         std::string picture;
         if (!pictures.empty()) {
             picture = pictures.front();
             pictures.pop_front();
         }
-        puzzle.chosenFile = picture;
-        puzzle.chosenTitle = picture.empty() ? "" : picture.substr(picture.find_last_of('/') + 1);
+        if (picture.empty())
+            return std::nullopt;
+        return ChosenPicture{picture, picture.substr(picture.find_last_of('/') + 1)};
     }
     void showJukebox(QWidget*, Settings&, FileChooser&) override { log.push_back("Jukebox"); }
     void showMessage(QWidget*, const QString& text, const QString&, Icon) override {
@@ -51,13 +57,12 @@ class ScriptedDialogs : public MainDialogs {
     // The name entry types this name and chooses the website entry when asked to.
     std::string typedName = "Ann";
     bool websiteEntry = false;
-    bool showNameEntry(QWidget*, int rank, Settings& settings,
-                       std::function<void()> onOpen) override {
+    NameEntryAnswer showNameEntry(QWidget*, int rank, const std::string&, const std::string& email,
+                                  std::function<void()> onOpen) override {
         log.push_back("NameEntry " + std::to_string(rank));
         if (onOpen)
             onOpen();
-        settings.playerName = typedName;
-        return websiteEntry;
+        return {typedName, email, websiteEntry};
     }
     void showHof(QWidget*, HallOfFame&, const std::filesystem::path&, Shell&) override {
         log.push_back("HOF");

@@ -9,18 +9,16 @@
 namespace tessary {
 namespace {
 
-// The name entry types `typedName` and asks for the online list when `websiteEntry` is set;
-// every window and link is logged in order.
+// The name entry types `typedName` over the name it shows, keeps the e-mail, and asks for
+// the online list when `websiteEntry` is set; every window and link is logged in order.
 struct RecordingHofHost : HofEntryHost {
-    Settings* settings = nullptr;
     std::string typedName = "Ann";
     bool websiteEntry = false;
     std::vector<std::string> log;
 
-    bool showNameEntry(int rank) override {
-        log.push_back("NameEntry " + std::to_string(rank));
-        settings->playerName = typedName;
-        return websiteEntry;
+    NameEntryAnswer askName(int rank, const std::string& name, const std::string& email) override {
+        log.push_back("NameEntry " + std::to_string(rank) + " " + name);
+        return {typedName, email, websiteEntry};
     }
     void showHofWindow() override { log.push_back("HOF"); }
     void showMessage(const std::string& text) override { log.push_back("message " + text); }
@@ -33,11 +31,8 @@ class HofEntryFlowTest : public ::testing::Test {
     TempFolder dir;
     HallOfFame list;
     Settings settings;
-    int hofRank = 0;
     RecordingHofHost host;
-    HofEntryFlow flow{list, settings, hofRank, host, dir.path};
-
-    HofEntryFlowTest() { host.settings = &settings; }
+    HofEntryFlow flow{list, settings, host, dir.path};
 
     // A finished puzzle's entry, as the last swap makes it.
     void finish(int32_t score) { flow.enterHof(score, "Harbour", 80); }
@@ -48,9 +43,10 @@ class HofEntryFlowTest : public ::testing::Test {
 };
 
 TEST_F(HofEntryFlowTest, AFirstEntryIsNamedShownAndWritten) {
+    settings.playerName = "Old";
     finish(1250);
-    EXPECT_EQ(host.log, (std::vector<std::string>{"NameEntry 1", "HOF"}));
-    EXPECT_EQ(hofRank, 1);
+    EXPECT_EQ(host.log, (std::vector<std::string>{"NameEntry 1 Old", "HOF"}));
+    EXPECT_EQ(settings.playerName, "Ann"); // remembered for the next entry
     EXPECT_EQ(list.hofCount, 1);
     EXPECT_EQ(list.hof[1], makeHofEntry(1250, "Harbour", 80, "Ann", "8/12/26"));
     HallOfFame written;
@@ -63,7 +59,7 @@ TEST_F(HofEntryFlowTest, TheWebsiteEntryNeedsATopFivePlace) {
     host.websiteEntry = true;
     finish(100); // rank 6
     EXPECT_EQ(host.log, (std::vector<std::string>{
-                            "NameEntry 6",
+                            "NameEntry 6 ",
                             "message Must be in top 5 of local HOF to be entered online", "HOF"}));
 }
 

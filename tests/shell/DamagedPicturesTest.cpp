@@ -152,24 +152,26 @@ TEST(DamagedPicturesInTheChooser, EachIsJudgedWhenChosenAsTheBoardJudgesIt) {
     for (const DamagedPicture& p : set) {
         const std::string path = dir.filePath(p.name).toStdString();
         SCOPED_TRACE(path);
-        PuzzleDescription puzzle;
         ScriptedFileChooser chooser;
         chooser.answers = {good, path};
         std::vector<std::string> refusals;
-        Viewer viewer(puzzle, chooser, [&](QWidget*, const QString& text) {
+        Viewer viewer("", chooser, [&](QWidget*, const QString& text) {
             refusals.push_back(text.toStdString());
         });
-        ASSERT_EQ(puzzle.chosenFile, good);
+        const auto chosenFile = [&viewer] {
+            return viewer.chosen().value_or(ChosenPicture{}).file;
+        };
+        ASSERT_EQ(chosenFile(), good);
         viewer.Command1->click();
         if (p.expect == DamagedPicture::Expect::Refused) {
             ASSERT_EQ(refusals.size(), 1u);
             EXPECT_EQ(refusals[0].rfind(path + " could not be read as a picture: ", 0), 0u)
                 << refusals[0];
-            EXPECT_TRUE(puzzle.chosenFile.empty());
+            EXPECT_TRUE(chosenFile().empty());
             EXPECT_TRUE(viewer.Picture1->pixmap().isNull());
         } else {
             EXPECT_TRUE(refusals.empty()) << refusals.front();
-            EXPECT_EQ(puzzle.chosenFile, path);
+            EXPECT_EQ(chosenFile(), path);
             EXPECT_FALSE(viewer.Picture1->pixmap().isNull());
         }
     }

@@ -27,56 +27,56 @@ namespace tessary::testing {
 namespace {
 
 struct NewPuzTest : ::testing::Test {
-    PuzzleDescription puzzle;
+    NewPuzzleChoice shown;
     int beeps = 0;
 
-    // Types the counts and presses "Ok"; true when the dialog took them and closed.
-    bool okWith(const QString& across, const QString& down) {
-        NewPuz dialog(puzzle, [this] { ++beeps; });
+    // Types the counts and presses "Ok": the choice when the dialog took it and closed.
+    std::optional<NewPuzzleChoice> okWith(const QString& across, const QString& down) {
+        NewPuz dialog(shown, [this] { ++beeps; });
         dialog.QtyX->setText(across);
         dialog.QtyY->setText(down);
         dialog.OkBtn_Click();
-        return dialog.result() == QDialog::Accepted;
+        if (dialog.result() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.choice();
     }
 };
 
 TEST_F(NewPuzTest, OpensWithTheRememberedChoice) {
-    puzzle.imgAcross = 8;
-    puzzle.imgDown = 6;
-    puzzle.puzType = 2;
-    puzzle.fitMode = 0; // no settings file yet: "Cropped" is selected and stored
-    NewPuz dialog(puzzle, [] {});
+    shown.imgAcross = 8;
+    shown.imgDown = 6;
+    shown.puzType = 2;
+    shown.fitMode = 0; // no settings file yet: "Cropped" is selected and chosen
+    NewPuz dialog(shown, [] {});
     EXPECT_EQ(dialog.QtyX->text(), "8");
     EXPECT_EQ(dialog.QtyY->text(), "6");
     EXPECT_TRUE(dialog.Option1[1]->isChecked());
-    EXPECT_EQ(puzzle.fitMode, 2);
-    EXPECT_EQ(puzzle.puzType, 2);
+    EXPECT_EQ(dialog.choice(), (NewPuzzleChoice{2, 8, 6, 2}));
+    EXPECT_EQ(dialog.Label2->text(), "# of Pieces Across (2-50)");
+    EXPECT_EQ(dialog.Label3->text(), "# of Pieces Down (2-40)");
     EXPECT_TRUE(dialog.Frame2->isHidden());
     EXPECT_TRUE(dialog.windowTitle().isEmpty());
     EXPECT_TRUE(dialog.OkBtn->isDefault());
 }
 
 TEST_F(NewPuzTest, OkTakesOnlyCountsInRangeAndBeepsOtherwise) {
-    puzzle.puzType = 1;
+    shown.puzType = 1;
     EXPECT_TRUE(okWith("2", "40"));
     EXPECT_TRUE(okWith("50", "2"));
     EXPECT_EQ(beeps, 0);
     for (auto [x, y] :
-         {std::pair{"1", "5"}, {"51", "5"}, {"5", "41"}, {"", "5"}, {"abc", "5"}, {"99999", "5"}}) {
-        puzzle.imgAcross = 9;
+         {std::pair{"1", "5"}, {"51", "5"}, {"5", "41"}, {"", "5"}, {"abc", "5"}, {"99999", "5"}})
         EXPECT_FALSE(okWith(x, y)) << x << " x " << y;
-        EXPECT_EQ(puzzle.imgAcross, 9);
-    }
     EXPECT_EQ(beeps, 6);
-    EXPECT_TRUE(okWith("12abc", "7.5"));
-    EXPECT_EQ(puzzle.imgAcross, 12);
-    EXPECT_EQ(puzzle.imgDown, 8);
-    EXPECT_TRUE(okWith("6.5", " 3"));
-    EXPECT_EQ(puzzle.imgAcross, 6);
+    const auto leadingDigits = okWith("12abc", "7.5");
+    ASSERT_TRUE(leadingDigits);
+    EXPECT_EQ(leadingDigits->imgAcross, 12);
+    EXPECT_EQ(leadingDigits->imgDown, 8);
+    EXPECT_EQ(okWith("6.5", " 3").value_or(NewPuzzleChoice{}).imgAcross, 6);
 }
 
 TEST_F(NewPuzTest, WithoutAPuzzleTypeOkBeepsUntilOneIsPicked) {
-    NewPuz dialog(puzzle, [this] { ++beeps; });
+    NewPuz dialog(shown, [this] { ++beeps; });
     dialog.QtyX->setText("4");
     dialog.QtyY->setText("4");
     dialog.OkBtn_Click();
@@ -84,19 +84,16 @@ TEST_F(NewPuzTest, WithoutAPuzzleTypeOkBeepsUntilOneIsPicked) {
     dialog.Option1[3]->click();
     dialog.OkBtn_Click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(puzzle.puzType, 4);
+    EXPECT_EQ(dialog.choice().puzType, 4);
 }
 
 TEST_F(NewPuzTest, EnterAcceptsTheCountsShown) {
-    puzzle = {};
-    puzzle.puzType = 3;
-    puzzle.imgAcross = 5;
-    puzzle.imgDown = 4;
-    NewPuz dialog(puzzle, [] {});
+    shown = {3, 5, 4, 1};
+    NewPuz dialog(shown, [] {});
     dialog.show();
     QTest::keyClick(&dialog, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(puzzle.imgAcross, 5);
+    EXPECT_EQ(dialog.choice(), shown);
 }
 
 TEST(ViewerPreview, KeepsProportionsWithin320By240) {
@@ -108,7 +105,6 @@ TEST(ViewerPreview, KeepsProportionsWithin320By240) {
 
 struct ViewerTest : ::testing::Test {
     QTemporaryDir dir;
-    PuzzleDescription puzzle;
     ScriptedFileChooser chooser;
     std::vector<std::string> refusals;
 
@@ -128,40 +124,33 @@ struct ViewerTest : ::testing::Test {
 TEST_F(ViewerTest, TheFileChooserComesFirstWithTheImageSettings) {
     const QString path = picture("IMG_0001.JPG", 640, 480);
     chooser.answers = {path.toStdString()};
-    Viewer viewer(puzzle, chooser, record());
+    Viewer viewer("", chooser, record());
     ASSERT_EQ(chooser.showings.size(), 1u);
     EXPECT_EQ(chooser.showings[0].title, "Select Image");
     EXPECT_EQ(chooser.showings[0].filter, "Image files |*.bmp;*.jpg|");
     EXPECT_EQ(chooser.showings[0].flags, 6144);
     EXPECT_EQ(viewer.windowTitle(), "Start New Puzzle");
     EXPECT_EQ(viewer.Picture1->size(), QSize(320, 240));
-    EXPECT_EQ(puzzle.chosenFile, path.toStdString());
-    EXPECT_EQ(puzzle.chosenTitle, "IMG_0001.JPG");
+    EXPECT_EQ(viewer.chosen(), (ChosenPicture{path.toStdString(), "IMG_0001.JPG"}));
 }
 
 TEST_F(ViewerTest, CancelEmptiesTheChoiceEvenAfterAPreview) {
-    puzzle.chooserCaption = "Select puzzle 2 of 3";
     chooser.answers = {picture("a.bmp", 100, 200).toStdString()};
-    Viewer viewer(puzzle, chooser, record());
+    Viewer viewer("Select puzzle 2 of 3", chooser, record());
     EXPECT_EQ(viewer.windowTitle(), "Select puzzle 2 of 3");
     viewer.show();
     QTest::keyClick(&viewer, Qt::Key_Escape);
     EXPECT_EQ(viewer.result(), QDialog::Rejected);
-    EXPECT_TRUE(puzzle.chosenFile.empty());
-    EXPECT_TRUE(puzzle.chosenTitle.empty());
+    EXPECT_EQ(viewer.chosen(), std::nullopt);
 }
 
-// A picture chosen for an earlier puzzle, or for picture 1 of this one, is never handed on:
 // "OK" with nothing chosen gives up the new puzzle as "Cancel" does.
 TEST_F(ViewerTest, ACancelledFileChoiceThenOkChoosesNothing) {
-    puzzle.chosenFile = "/earlier/pick.jpg";
-    puzzle.chosenTitle = "pick.jpg";
     chooser.answers = {std::nullopt};
-    Viewer viewer(puzzle, chooser, record());
+    Viewer viewer("", chooser, record());
     viewer.StartBtn->click();
     EXPECT_EQ(viewer.result(), QDialog::Accepted);
-    EXPECT_TRUE(puzzle.chosenFile.empty());
-    EXPECT_TRUE(puzzle.chosenTitle.empty());
+    EXPECT_EQ(viewer.chosen(), std::nullopt);
     EXPECT_TRUE(refusals.empty());
 }
 
@@ -174,15 +163,14 @@ TEST_F(ViewerTest, AFileThatIsNotAPictureIsRefusedAndEmptiesTheChoice) {
     junk.close();
     const QString good = picture("good.bmp", 64, 48);
     chooser.answers = {good.toStdString(), junk.fileName().toStdString()};
-    Viewer viewer(puzzle, chooser, record());
-    ASSERT_EQ(puzzle.chosenFile, good.toStdString());
+    Viewer viewer("", chooser, record());
+    ASSERT_EQ(viewer.chosen().value_or(ChosenPicture{}).file, good.toStdString());
     EXPECT_TRUE(refusals.empty());
     viewer.Command1->click(); // "Select another image"
     ASSERT_EQ(refusals.size(), 1u);
     EXPECT_NE(refusals[0].find(junk.fileName().toStdString()), std::string::npos) << refusals[0];
     EXPECT_NE(refusals[0].find("not a BMP or JPEG"), std::string::npos) << refusals[0];
-    EXPECT_TRUE(puzzle.chosenFile.empty());
-    EXPECT_TRUE(puzzle.chosenTitle.empty());
+    EXPECT_EQ(viewer.chosen(), std::nullopt);
     EXPECT_TRUE(viewer.Picture1->pixmap().isNull());
 
     // Cut inside its data but closed with an end marker: only decoding it tells.
@@ -193,7 +181,7 @@ TEST_F(ViewerTest, AFileThatIsNotAPictureIsRefusedAndEmptiesTheChoice) {
     viewer.Command1->click();
     ASSERT_EQ(refusals.size(), 2u);
     EXPECT_NE(refusals[1].find("damaged"), std::string::npos) << refusals[1];
-    EXPECT_TRUE(puzzle.chosenFile.empty());
+    EXPECT_EQ(viewer.chosen(), std::nullopt);
 }
 
 // The preview is sized from the picture's upright size, as the board sizes it: a BMP stored
@@ -209,11 +197,11 @@ TEST_F(ViewerTest, TopDownBitmapsAndTurnedPhotosPreviewUpright) {
     const QString turned = pics.write("portrait.jpg", TestPictures::withOrientation(stored, 6));
 
     chooser.answers = {flat.toStdString(), turned.toStdString()};
-    Viewer viewer(puzzle, chooser, record());
-    EXPECT_EQ(puzzle.chosenFile, flat.toStdString());
+    Viewer viewer("", chooser, record());
+    EXPECT_EQ(viewer.chosen().value_or(ChosenPicture{}).file, flat.toStdString());
     EXPECT_EQ(viewer.Picture1->size(), QSize(320, 240));
     viewer.Command1->click();
-    EXPECT_EQ(puzzle.chosenFile, turned.toStdString());
+    EXPECT_EQ(viewer.chosen().value_or(ChosenPicture{}).file, turned.toStdString());
     EXPECT_EQ(viewer.Picture1->size(), QSize(180, 240));
     const QImage shown = viewer.Picture1->pixmap().toImage();
     ASSERT_EQ(shown.size(), QSize(180, 240));

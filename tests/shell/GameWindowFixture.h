@@ -75,7 +75,7 @@ class GameWindowFixture : public ::testing::Test {
     // "New Game" with the dialogs answering type, size and the pictures in turn ("" cancels).
     void startPuzzle(int type, int across, int down, std::deque<std::string> files,
                      int fitMode = 1) {
-        dialogs.newPuzChoice = [=](PuzzleDescription& p) {
+        dialogs.newPuzChoice = [=](NewPuzzleChoice& p) {
             p.puzType = int16_t(type);
             p.imgAcross = int16_t(across);
             p.imgDown = int16_t(down);

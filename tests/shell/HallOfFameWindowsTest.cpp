@@ -15,10 +15,8 @@ namespace tessary::testing {
 namespace {
 
 TEST(NameEntryWindow, AsksWithTheRankAndKeepsWhatWasTypedHoweverItCloses) {
-    Settings settings;
-    settings.playerName = "Ann";
     int sounds = 0;
-    NameEntryDialog dialog(3, settings, [&] { ++sounds; });
+    NameEntryDialog dialog(3, "Ann", "", [&] { ++sounds; });
     EXPECT_EQ(dialog.Label1->text(),
               "You have made number 3 on the Hall of Fame list. Please enter your name:");
     EXPECT_EQ(dialog.Label2->text(), "  Please enter email address:");
@@ -28,16 +26,16 @@ TEST(NameEntryWindow, AsksWithTheRankAndKeepsWhatWasTypedHoweverItCloses) {
     dialog.Name1->setText("Bo \"the\" Swapper");
     dialog.email->setText("bo@example.org");
     dialog.reject(); // the close box
-    EXPECT_FALSE(dialog.onlineEntry());
-    EXPECT_EQ(settings.playerName, "Bo 'the' Swapper");
-    EXPECT_EQ(settings.playerEmail, "bo@example.org");
+    const NameEntryAnswer answer = dialog.answer();
+    EXPECT_FALSE(answer.onlineEntry);
+    EXPECT_EQ(answer.name, "Bo 'the' Swapper");
+    EXPECT_EQ(answer.email, "bo@example.org");
 }
 
 TEST(NameEntryWindow, TheWebsiteButtonAsksForTheOnlineList) {
-    Settings settings;
-    NameEntryDialog dialog(1, settings, {});
+    NameEntryDialog dialog(1, "", "", {});
     dialog.Command1->click();
-    EXPECT_TRUE(dialog.onlineEntry());
+    EXPECT_TRUE(dialog.answer().onlineEntry);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 

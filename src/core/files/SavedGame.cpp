@@ -21,7 +21,7 @@ std::string savedGameText(const GameState& game, const Settings& settings) {
         w.textLine(p.puzFile[i]);
     w.textLine(p.puzTitle);
     w.numberLine({p.imgAcross, p.imgDown, settings.spareSetting, p.fitMode});
-    w.numberLine({p.maxAcross, p.maxDown});
+    w.numberLine({kMaxPiecesAcross, kMaxPiecesDown}); // the program's limits, never read back
     w.numberLine({b.pieceW, b.pieceH});
     w.numberLine({b.boardW, b.boardH});
     w.numberLine({b.boardAcross, b.boardDown});
@@ -129,8 +129,11 @@ SavedGameLoad parseSavedGame(std::string_view fileBytes, const GameState& curren
     in.readField(s.goodSwaps);
     in.readField(s.peeks);
     in.readField(s.assists);
-    if (in.endReached() || !inRange(p.puzType, 1, 4) || !inRange(p.fitMode, 1, 2) ||
-        !inRange(p.imgAcross, 2, 50) || !inRange(p.imgDown, 2, 50) ||
+    // A file may cut an image finer than the new-puzzle dialog offers, as far as the grid goes.
+    if (in.endReached() || !inRange(p.puzType, kSingle, kTwoByTwo) ||
+        !inRange(p.fitMode, kStretched, kCropped) ||
+        !inRange(p.imgAcross, kMinPieces, CellGrid::kLimit) ||
+        !inRange(p.imgDown, kMinPieces, CellGrid::kLimit) ||
         !inRange(b.boardAcross, 1, CellGrid::kLimit) ||
         !inRange(b.boardDown, 1, CellGrid::kLimit) || !boardFitsPuzzle(p, b))
         return load;

@@ -41,7 +41,7 @@ bool writeSavedGame(const std::filesystem::path& file, const GameState& game,
 // exact, puzType is 1..4, fitMode 1..2, imgAcross and imgDown 2..50, the board 1..50 each way
 // and of the shape the puzzle type gives the image size, every line is present, and pieceAt
 // over the board holds every home cell exactly once. On success cellOf is rebuilt from
-// pieceAt; the piece-count limits maxAcross and maxDown stay the program's own.
+// pieceAt. The file's piece-count limits are never read: they are the program's own.
 SavedGameLoad parseSavedGame(std::string_view fileBytes, const GameState& current,
                              const Settings& currentSettings);
 

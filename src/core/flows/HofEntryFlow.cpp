@@ -11,13 +11,14 @@ void HofEntryFlow::enterHof(int32_t netScore, const std::string& title, int piec
     if (rank == 0)
         return;
     list_.makeRoom(rank);
-    hofRank_ = rank;
-    const bool onlineEntry = host_.showNameEntry(rank);
-    // The name typed in the name entry is the one stored.
+    const NameEntryAnswer answer = host_.askName(rank, settings_.playerName, settings_.playerEmail);
+    // The name and e-mail typed are remembered for the next entry and the settings file.
+    settings_.playerName = answer.name;
+    settings_.playerEmail = answer.email;
     list_.fillEntry(rank,
                     makeHofEntry(netScore, title, pieces, settings_.playerName, host_.today()));
-    if (onlineEntry) {
-        if (hofRank_ <= kOnlinePlaces)
+    if (answer.onlineEntry) {
+        if (rank <= kOnlinePlaces)
             host_.openLink(
                 hofSubmitAddress(netScore, pieces, settings_.playerName, settings_.playerEmail));
         else

@@ -15,17 +15,15 @@ class HofEntryFlow : public PuzzleResults {
   public:
     static constexpr int kOnlinePlaces = 5;
 
-    HofEntryFlow(HallOfFame& list, const Settings& settings, int& hofRank, HofEntryHost& host,
+    HofEntryFlow(HallOfFame& list, Settings& settings, HofEntryHost& host,
                  std::filesystem::path dataFolder)
-        : list_(list), settings_(settings), hofRank_(hofRank), host_(host),
-          dataFolder_(std::move(dataFolder)) {}
+        : list_(list), settings_(settings), host_(host), dataFolder_(std::move(dataFolder)) {}
 
     void enterHof(int32_t netScore, const std::string& title, int pieces) override;
 
   private:
     HallOfFame& list_;
-    const Settings& settings_; // the name entry writes the player's name and e-mail here
-    int& hofRank_;             // the place being filled, for the windows that show it
+    Settings& settings_; // the player's name and e-mail, as typed in the name entry
     HofEntryHost& host_;
     std::filesystem::path dataFolder_;
 };

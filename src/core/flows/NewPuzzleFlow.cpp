@@ -1,15 +1,16 @@
 #include "flows/NewPuzzleFlow.h"
 
+#include <optional>
 #include <string>
 
 namespace tessary {
 
 namespace {
 
-// The title a picture gives its puzzle: its file name without folder and extension.
-std::string titleOf(const std::string& chosenTitle) {
-    const auto dot = chosenTitle.find_last_of('.');
-    return dot == std::string::npos || dot == 0 ? chosenTitle : chosenTitle.substr(0, dot);
+// The title a picture gives its puzzle: its file name without the extension.
+std::string titleOf(const std::string& fileName) {
+    const auto dot = fileName.find_last_of('.');
+    return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
 }
 
 } // namespace
@@ -17,38 +18,34 @@ std::string titleOf(const std::string& chosenTitle) {
 void NewPuzzleFlow::newPuzzle() {
     // A game the player meant to keep but that could not be written stays in play; the
     // player has been told why and may save it elsewhere first.
-    if (s_.play.gameOn && host_.dialogs.MenuSave_Click() == GameDialogs::SaveOutcome::failed)
+    if (s_.play.gameOn && host_.dialogs.offerSave() == GameDialogs::SaveOutcome::failed)
         return;
     const bool wasOn = s_.play.gameOn;
-    // The dialog and the chooser write the new choice straight into the puzzle description;
-    // if the new puzzle is given up, the board on screen must keep its own description (the
-    // save and the performance evaluation read it).
-    const PuzzleDescription shown = s_.puzzle;
     s_.play.gameOn = false;
     host_.window.setBlinkTimer(false);
     host_.toolbar.setToolbarVisible(false);
     host_.window.setDefaultPointer();
     // The dialog closed by Esc or its close box gives up, as a cancelled chooser does.
-    if (!host_.dialogs.showNewPuzzleDialog()) {
-        restoreDescription(shown);
+    const std::optional<NewPuzzleChoice> choice =
+        host_.dialogs.chooseNewPuzzle(NewPuzzleChoice::of(s_.puzzle));
+    if (!choice) {
         abandon(wasOn);
         return;
     }
-    host_.files.putINI();
-    chooseImages();
-
-    PuzzleDescription& p = s_.puzzle;
+    // The new puzzle is described apart until its board is ready: given up, the board on
+    // screen keeps its own description (the save and the performance evaluation read it).
+    PuzzleDescription next = s_.puzzle;
+    choice->applyTo(next);
+    // The settings file takes the new type and size at once, pictures or not.
+    host_.files.writeSettings(next);
     // No first picture, or a later one left out, abandons the new puzzle; so does a picture
     // that cannot be read. Nothing of the game in play has changed yet.
-    bool complete = p.puzType >= kSingle && p.puzType <= kTwoByTwo;
-    for (int i = 1; complete && i <= p.puzType; ++i)
-        complete = !p.puzFile[i].empty();
-    if (!complete || !host_.files.prepareLayout()) {
-        restoreDescription(shown);
+    if (!choosePictures(next) || !host_.files.prepareLayout(next)) {
         abandon(wasOn);
         return;
     }
 
+    s_.puzzle = std::move(next);
     s_.play.swaps = 0;
     s_.play.goodSwaps = 0;
     s_.play.peeks = 0;
@@ -74,31 +71,25 @@ void NewPuzzleFlow::newPuzzle() {
     host_.window.setSaveEnabled(true);
 }
 
-void NewPuzzleFlow::chooseImages() {
-    PuzzleDescription& p = s_.puzzle;
+bool NewPuzzleFlow::choosePictures(PuzzleDescription& p) {
     const int images = p.puzType;
+    // A picture left out still asks for the ones after it; the puzzle is given up at the end.
+    bool complete = images >= kSingle && images <= kTwoByTwo;
     for (int i = 1; i <= images && i < int(p.puzFile.size()); ++i) {
         // With one picture the chooser keeps its own caption, "Start New Puzzle".
-        p.chooserCaption =
+        const std::string caption =
             images > 1 ? "Select puzzle " + std::to_string(i) + " of " + std::to_string(images)
                        : std::string();
-        host_.dialogs.showImageChooser();
-        p.puzPath = p.chosenFile;
-        if (p.chosenFile.size() >= 4)
-            p.puzTitle = titleOf(p.chosenTitle);
-        p.puzFile[i] = p.chosenFile;
+        const std::optional<ChosenPicture> picture = host_.dialogs.choosePicture(caption);
+        if (!picture) {
+            complete = false;
+            continue;
+        }
+        p.puzFile[i] = picture->file;
+        p.puzPath = picture->file;
+        p.puzTitle = titleOf(picture->name); // the last picture names the puzzle
     }
-}
-
-void NewPuzzleFlow::restoreDescription(const PuzzleDescription& shown) {
-    PuzzleDescription& p = s_.puzzle;
-    p.puzType = shown.puzType;
-    p.imgAcross = shown.imgAcross;
-    p.imgDown = shown.imgDown;
-    p.fitMode = shown.fitMode;
-    p.puzFile = shown.puzFile;
-    p.puzPath = shown.puzPath;
-    p.puzTitle = shown.puzTitle;
+    return complete;
 }
 
 void NewPuzzleFlow::abandon(bool wasOn) {

@@ -18,8 +18,8 @@ class NewPuzzleFlow {
 
   private:
     void abandon(bool wasOn);
-    void restoreDescription(const PuzzleDescription& shown);
-    void chooseImages();
+    // One picture per image into `p`; false unless every image has its picture.
+    bool choosePictures(PuzzleDescription& p);
 
     GameState& s_;
     GameHost host_;

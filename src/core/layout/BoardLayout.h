@@ -72,8 +72,8 @@ enum class LayoutProblem {
 // The most pieces one image may have across and down, so that the board of `puzType` never
 // exceeds 50 columns or rows. A "Triple" is tripled across or down by image 1's shape.
 struct ImageCountLimit {
-    int across = 50;
-    int down = 50;
+    int across = CellGrid::kLimit;
+    int down = CellGrid::kLimit;
 };
 ImageCountLimit imageCountLimit(int puzType, bool triplesStacked);
 

@@ -6,14 +6,14 @@ IdleTick IdleHiding::Timer4_Timer(bool gameOn, bool minimized) {
     IdleTick tick;
     if (gameOn) {
         idleStage_ = 3;
-        tick.interval = kPlayingInterval;
+        tick.interval = intervals_.playingMs;
         return tick;
     }
     if (!minimized) {
         if (idleStage_ == 2) {
             tick.hideBoard = true;
             idleStage_ = 0;
-            tick.interval = kHiddenInterval;
+            tick.interval = intervals_.hiddenMs;
         } else if (idleStage_ == 3) {
             idleStage_ = 2;
         }

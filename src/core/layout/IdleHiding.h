@@ -12,21 +12,30 @@ struct IdleTick {
     bool stop = false;           // nothing can change until a game is in play again
 };
 
+// How long the idle timer waits: from start-up, between ticks while a game is in play, and
+// once the board is hidden (at once: the next game wakes it). The game's own waits are 10 s,
+// a minute and 10 ms; the end-to-end tests give shorter ones.
+struct IdleIntervals {
+    int startMs = 10000;
+    int playingMs = 60000;
+    int hiddenMs = 10;
+};
+
 // Timer4: some time after a game ends the board picture is hidden. While a game is in play
-// the timer ticks every minute and arms stage 3; once the game is over the next tick moves to
-// stage 2 and the one after hides the board, after which nothing can change until a game is
-// in play again: the timer is stopped then, and started again with the game. A minimised
-// window keeps its board.
+// the timer ticks every minute (playingMs) and arms stage 3; once the game is over the next tick
+// moves to stage 2 and the one after hides the board, after which nothing can change until a game
+// is in play again: the timer is stopped then, and started again with the game. A minimised window
+// keeps its board.
 class IdleHiding {
   public:
-    static constexpr int kStartInterval = 10000;
-    static constexpr int kPlayingInterval = 60000;
-    static constexpr int kHiddenInterval = 10;
+    explicit IdleHiding(IdleIntervals intervals = {}) : intervals_(intervals) {}
 
     IdleTick Timer4_Timer(bool gameOn, bool minimized);
     int16_t idleStage() const { return idleStage_; }
+    const IdleIntervals& intervals() const { return intervals_; }
 
   private:
+    IdleIntervals intervals_;
     int16_t idleStage_ = 0;
 };
 

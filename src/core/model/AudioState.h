@@ -12,7 +12,6 @@ struct AudioState {
 
     // The wave file of each effect: 0..15 from the sound list, 16 never named.
     std::array<std::string, kEffects> sfxFile;
-    std::string sfxListName = "tesssnd.dat";
 
     // Background music is off at every start; the choice is never remembered.
     bool musicOn = false;

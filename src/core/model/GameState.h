@@ -14,20 +14,18 @@ namespace tessary {
 // Puzzle types, as the new-puzzle dialog numbers them.
 enum PuzzleType : int16_t { kSingle = 1, kDouble = 2, kTriple = 3, kTwoByTwo = 4 };
 
-// Which puzzle is being played and what the image chooser handed back.
+// How each picture fills its part of the board, as the new-puzzle dialog numbers them.
+enum FitMode : int16_t { kStretched = 1, kCropped = 2 };
+
+// Which puzzle is being played.
 struct PuzzleDescription {
-    int16_t puzType = 0;   // 1..4, the number of images
-    int16_t imgAcross = 0; // pieces across in one image
-    int16_t imgDown = 0;   // pieces down in one image
-    int16_t maxAcross = kMaxPiecesAcross;
-    int16_t maxDown = kMaxPiecesDown;
-    int16_t fitMode = 0;                // 1 stretched, 2 cropped
+    int16_t puzType = 0;                // 1..4, the number of images
+    int16_t imgAcross = 0;              // pieces across in one image
+    int16_t imgDown = 0;                // pieces down in one image
+    int16_t fitMode = 0;                // kStretched or kCropped
     std::array<std::string, 5> puzFile; // entries 1..puzType used
     std::string puzPath;
     std::string puzTitle;
-    std::string chooserCaption;
-    std::string chosenFile; // "" when the chooser was cancelled
-    std::string chosenTitle;
 };
 
 // Pixel geometry of the board.

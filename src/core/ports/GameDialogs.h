@@ -1,12 +1,21 @@
 #pragma once
 
+#include "model/NewPuzzleChoice.h"
+
 #include <optional>
 #include <string>
 
 namespace tessary {
 
-// The modal windows of a game. Each returns once the player has closed it; what the player
-// chose is written into the puzzle description handed to the window.
+// A picture taken in the image chooser: its file, and the file's name without its folder.
+struct ChosenPicture {
+    std::string file;
+    std::string name;
+    bool operator==(const ChosenPicture&) const = default;
+};
+
+// The modal windows of a game. Each returns once the player has closed it, with what the
+// player chose; none of them changes the game.
 class GameDialogs {
   public:
     // Saving the game in play: written, given up in the chooser, or not written (the player
@@ -15,10 +24,13 @@ class GameDialogs {
 
     virtual ~GameDialogs() = default;
 
-    virtual SaveOutcome MenuSave_Click() = 0;
-    // Sets imgAcross, imgDown, puzType, fitMode; false when closed without "Ok".
-    virtual bool showNewPuzzleDialog() = 0;
-    virtual void showImageChooser() = 0; // sets chosenFile ("" when cancelled), chosenTitle
+    // Offers to save the game in play (the File menu's "Save This Game" does the same).
+    virtual SaveOutcome offerSave() = 0;
+    // The new-puzzle dialog, opened on `shown`; nothing when it was closed without "Ok".
+    virtual std::optional<NewPuzzleChoice> chooseNewPuzzle(const NewPuzzleChoice& shown) = 0;
+    // The image chooser with its window titled `caption` ("" keeps its own title); nothing
+    // when the player took no picture.
+    virtual std::optional<ChosenPicture> choosePicture(const std::string& caption) = 0;
     virtual void showScoreWindow(const std::string& performanceText) = 0;
     // The saved game to open, or nothing when the chooser was cancelled.
     virtual std::optional<std::string> chooseGameToOpen() = 0;

@@ -14,6 +14,13 @@ namespace tessary {
 // that is open closes that one first.
 class MidiControl {
   public:
+    // The commands, and the one device type.
+    static constexpr const char* kOpen = "open";
+    static constexpr const char* kPlay = "play";
+    static constexpr const char* kPause = "pause";
+    static constexpr const char* kClose = "close";
+    static constexpr const char* kSequencer = "sequencer";
+
     // Mode values.
     static constexpr int kModeNotOpen = 524;
     static constexpr int kModeStopped = 525;

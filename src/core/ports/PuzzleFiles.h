@@ -5,6 +5,7 @@
 namespace tessary {
 
 struct GameState;
+struct PuzzleDescription;
 
 // What the pictures of a puzzle made of a board, before anything of the game changes.
 struct LayoutCheck {
@@ -20,10 +21,11 @@ class PuzzleFiles {
   public:
     virtual ~PuzzleFiles() = default;
 
-    virtual void putINI() = 0;
-    // Loads and checks every picture of the puzzle without changing anything; on failure it
-    // has told the player which file could not be read.
-    virtual bool prepareLayout() = 0;
+    // Writes the settings file, with the type and size of `puzzle`.
+    virtual void writeSettings(const PuzzleDescription& puzzle) = 0;
+    // Loads and checks every picture of `puzzle` without changing anything; on failure it has
+    // told the player which file could not be read.
+    virtual bool prepareLayout(const PuzzleDescription& puzzle) = 0;
     // The same for another game (one read from a file), without a word to the player.
     virtual LayoutCheck prepareLayoutOf(const GameState& game) = 0;
     // Lays the prepared board out: board size and geometry, the composed picture shown at the

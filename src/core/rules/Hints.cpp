@@ -1,9 +1,11 @@
 #include "rules/Hints.h"
 
 #include "model/Counter16.h"
+#include "model/GameName.h"
 #include "model/SoundNumbers.h"
 
 #include <cmath>
+#include <string>
 
 namespace tessary {
 
@@ -74,7 +76,7 @@ void Hints::showSmallImage() {
         addToCounter(s_.play.peeks, 1);
         host_.toolbar.showSmallImage(s_.board.boardW, s_.board.boardH);
     }
-    host_.toolbar.setToolbarCaption("Tessary");
+    host_.toolbar.setToolbarCaption(std::string(kGameName));
     play_.board().countLeft();
 }
 

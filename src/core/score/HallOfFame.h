@@ -17,7 +17,7 @@ inline constexpr int kHofPlaces = 30;
 // A new result goes in as enterHof does it:
 //   const int rank = list.findRank(netScore);       // 0: not good enough, stop
 //   list.makeRoom(rank);                            // before the name entry
-//   ... NameEntry, with hofRank = rank ...
+//   ... NameEntry for place rank ...
 //   list.fillEntry(rank, makeHofEntry(...));        // after it, counting the entry
 // or insertAt(rank, entry) for the last two at once.
 struct HallOfFame {

@@ -52,7 +52,7 @@ void Music::setSoundMenus() {
         // A paused song stays paused.
         if (midi_.Mode() == MidiControl::kModePlaying) {
             midi_.setNotify(false);
-            midi_.Command("close");
+            midi_.Command(MidiControl::kClose);
         }
     }
 }
@@ -78,7 +78,7 @@ void Music::startMusic() {
     if (midi_.Mode() == MidiControl::kModePlaying)
         return;
     midi_.setWait(false);
-    midi_.Command("close");
+    midi_.Command(MidiControl::kClose);
     host_.doEvents();
     midi_.setWait(false);
     switch (settings_.jukeMode) {
@@ -95,19 +95,19 @@ void Music::startMusic() {
     default:
         break; // the last file stays
     }
-    midi_.setDeviceType("sequencer");
+    midi_.setDeviceType(MidiControl::kSequencer);
     midi_.setNotify(false);
-    midi_.Command("open");
+    midi_.Command(MidiControl::kOpen);
     if (midi_.Error() != MidiControl::kErrorNone) {
         // Nothing to play: music stays "on" but silent until it is started again.
-        midi_.Command("close");
+        midi_.Command(MidiControl::kClose);
         host_.doEvents();
         return;
     }
     midi_.setNotify(true);
-    midi_.Command("play");
+    midi_.Command(MidiControl::kPlay);
     if (midi_.Error() != MidiControl::kErrorNone) {
-        midi_.Command("close");
+        midi_.Command(MidiControl::kClose);
         host_.doEvents();
     }
 }
@@ -134,7 +134,7 @@ void Music::MenuJukebox_Click() {
     host_.showJukebox();
     // The new choice starts at once, even with music off; then it plays once and stops.
     midi_.setWait(false);
-    midi_.Command("close");
+    midi_.Command(MidiControl::kClose);
     host_.doEvents();
     startMusic();
 }
@@ -144,15 +144,15 @@ void Music::Form_Resize(bool minimized) {
         return;
     if (minimized) {
         if (midi_.Mode() != MidiControl::kModePaused)
-            midi_.Command("pause");
+            midi_.Command(MidiControl::kPause);
     } else if (midi_.Mode() != MidiControl::kModePlaying) {
-        midi_.Command("play");
+        midi_.Command(MidiControl::kPlay);
     }
 }
 
 void Music::closeAtExit() {
     midi_.setNotify(false);
-    midi_.Command("close");
+    midi_.Command(MidiControl::kClose);
 }
 
 } // namespace tessary

@@ -36,9 +36,9 @@ void SoundEffects::playsfx(int n) {
 
 void SoundEffects::getMedia() {
     const auto list = readSoundList(
-        std::filesystem::path(programFolder_.empty() ? "." : programFolder_) / state_.sfxListName);
+        std::filesystem::path(programFolder_.empty() ? "." : programFolder_) / kSoundListFileName);
     if (!list) {
-        host_.showMessage("error: getMedia " + state_.sfxListName);
+        host_.showMessage("error: getMedia " + std::string(kSoundListFileName));
         settings_.soundOn = false;
         return;
     }

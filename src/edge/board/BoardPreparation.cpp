@@ -50,15 +50,15 @@ LoadFailure unreadable(const std::string& file) {
 
 } // namespace
 
-LayoutRequest LayoutRequest::fromState(const GameState& state, const ScreenRoom& room,
-                                       QSize smallPictureSize, double devicePixelRatio) {
+LayoutRequest LayoutRequest::fromPuzzle(const PuzzleDescription& puzzle, const ScreenRoom& room,
+                                        QSize smallPictureSize, double devicePixelRatio) {
     LayoutRequest r;
-    r.puzType = state.puzzle.puzType;
-    r.imgAcross = state.puzzle.imgAcross;
-    r.imgDown = state.puzzle.imgDown;
-    r.fitMode = state.puzzle.fitMode;
+    r.puzType = puzzle.puzType;
+    r.imgAcross = puzzle.imgAcross;
+    r.imgDown = puzzle.imgDown;
+    r.fitMode = puzzle.fitMode;
     for (std::size_t k = 0; k < r.files.size(); ++k)
-        r.files[k] = state.puzzle.puzFile[k + 1];
+        r.files[k] = puzzle.puzFile[k + 1];
     r.room = room;
     r.smallPictureSize = smallPictureSize;
     r.devicePixelRatio = devicePixelRatio;
@@ -107,7 +107,7 @@ std::variant<PreparedBoard, LoadFailure> prepareBoard(const LayoutRequest& reque
     board.base.fill(boardColors::background());
     uchar* baseBits = board.base.bits();
     const qsizetype baseStride = board.base.bytesPerLine();
-    const bool cropped = request.fitMode == 2;
+    const bool cropped = request.fitMode == kCropped;
 
     JpegDamageWatch watch;
     std::array<bool, 4> loaded{};

@@ -21,15 +21,15 @@ struct LayoutRequest {
     int puzType = kSingle;
     int imgAcross = 0;
     int imgDown = 0;
-    int fitMode = 1;                  // 1 "Stretched", 2 "Cropped"
+    int fitMode = kStretched;
     std::array<std::string, 4> files; // images 1..puzType, UTF-8 paths
     ScreenRoom room;
     QSize smallPictureSize; // the toolbar's picture box (toolImgW x toolImgH); empty for none
     double devicePixelRatio = 1.0; // the screen's device pixels per logical pixel
 
-    // The puzzle the state describes (puzType, imgAcross, imgDown, fitMode, puzFile(1..4)).
-    static LayoutRequest fromState(const GameState& state, const ScreenRoom& room,
-                                   QSize smallPictureSize, double devicePixelRatio = 1.0);
+    // The puzzle as described (puzType, imgAcross, imgDown, fitMode, puzFile(1..4)).
+    static LayoutRequest fromPuzzle(const PuzzleDescription& puzzle, const ScreenRoom& room,
+                                    QSize smallPictureSize, double devicePixelRatio = 1.0);
 };
 
 // A board ready to go into play: its numbers, the composed picture at board size, and the

@@ -1,13 +1,17 @@
 #pragma once
 
-#include "model/GameState.h"
+#include "model/NewPuzzleChoice.h"
 #include "model/Settings.h"
+#include "ports/GameDialogs.h"
+#include "ports/HofEntryHost.h"
 
 #include "score/HallOfFame.h"
 
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 
 class QWidget;
 
@@ -23,16 +27,19 @@ class MainDialogs {
 
     virtual ~MainDialogs() = default;
     virtual void showScore(QWidget* parent, const QString& performanceText) = 0;
-    // False when the dialog was closed without "Ok" (Esc, its close box).
-    virtual bool showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
-                            std::function<void()> beep) = 0;
-    virtual void showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) = 0;
+    // The player's choice; nothing when the dialog was closed without "Ok" (Esc, its close box).
+    virtual std::optional<NewPuzzleChoice> showNewPuz(QWidget* parent, const NewPuzzleChoice& shown,
+                                                      std::function<void()> beep) = 0;
+    // The picture taken; nothing after "Cancel" or without a picture.
+    virtual std::optional<ChosenPicture> showViewer(QWidget* parent, const std::string& caption,
+                                                    FileChooser& chooser) = 0;
     virtual void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) = 0;
     virtual void showMessage(QWidget* parent, const QString& text, const QString& title,
                              Icon icon) = 0;
-    // NameEntry for Hall of Fame place `rank`; true when the player asked for the online list.
-    virtual bool showNameEntry(QWidget* parent, int rank, Settings& settings,
-                               std::function<void()> onOpen) = 0;
+    // NameEntry for Hall of Fame place `rank`, opened on `name` and `email`.
+    virtual NameEntryAnswer showNameEntry(QWidget* parent, int rank, const std::string& name,
+                                          const std::string& email,
+                                          std::function<void()> onOpen) = 0;
     virtual void showHof(QWidget* parent, HallOfFame& list, const std::filesystem::path& dataFolder,
                          Shell& shell) = 0;
     virtual void showAbout(QWidget* parent, const Settings& settings, int& frameCounter,
@@ -44,14 +51,15 @@ class MainDialogs {
 class QtMainDialogs : public MainDialogs {
   public:
     void showScore(QWidget* parent, const QString& performanceText) override;
-    bool showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
-                    std::function<void()> beep) override;
-    void showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) override;
+    std::optional<NewPuzzleChoice> showNewPuz(QWidget* parent, const NewPuzzleChoice& shown,
+                                              std::function<void()> beep) override;
+    std::optional<ChosenPicture> showViewer(QWidget* parent, const std::string& caption,
+                                            FileChooser& chooser) override;
     void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) override;
     void showMessage(QWidget* parent, const QString& text, const QString& title,
                      Icon icon) override;
-    bool showNameEntry(QWidget* parent, int rank, Settings& settings,
-                       std::function<void()> onOpen) override;
+    NameEntryAnswer showNameEntry(QWidget* parent, int rank, const std::string& name,
+                                  const std::string& email, std::function<void()> onOpen) override;
     void showHof(QWidget* parent, HallOfFame& list, const std::filesystem::path& dataFolder,
                  Shell& shell) override;
     void showAbout(QWidget* parent, const Settings& settings, int& frameCounter,

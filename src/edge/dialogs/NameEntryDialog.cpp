@@ -10,9 +10,10 @@
 
 namespace tessary {
 
-NameEntryDialog::NameEntryDialog(int hofRank, Settings& settings, std::function<void()> onOpen,
+NameEntryDialog::NameEntryDialog(int hofRank, const std::string& playerName,
+                                 const std::string& playerEmail, std::function<void()> onOpen,
                                  QWidget* parent)
-    : QDialog(parent), settings_(settings), onOpen_(std::move(onOpen)) {
+    : QDialog(parent), onOpen_(std::move(onOpen)) {
     setWindowTitle(QStringLiteral("Hall of Fame"));
     Label1 = new QLabel(QStringLiteral("You have made number %1 on the Hall of Fame list. "
                                        "Please enter your name:")
@@ -23,10 +24,10 @@ NameEntryDialog::NameEntryDialog(int hofRank, Settings& settings, std::function<
     big.setPointSize(big.pointSize() + 2);
     big.setBold(true);
     Label1->setFont(big);
-    Name1 = new QLineEdit(QString::fromStdString(settings_.playerName), this);
+    Name1 = new QLineEdit(QString::fromStdString(playerName), this);
     Name1->setMaxLength(60);
     Label2 = new QLabel(QStringLiteral("  Please enter email address:"), this);
-    email = new QLineEdit(QString::fromStdString(settings_.playerEmail), this);
+    email = new QLineEdit(QString::fromStdString(playerEmail), this);
     email->setToolTip(QStringLiteral("Need email for online entry"));
     Command1 = new QPushButton(QStringLiteral("Website HOF entry"), this);
     Command1->setToolTip(QStringLiteral("Enters your name in the Morvane online HOF"));
@@ -66,11 +67,10 @@ void NameEntryDialog::showEvent(QShowEvent* event) {
         onOpen_();
 }
 
-void NameEntryDialog::done(int result) {
+NameEntryAnswer NameEntryDialog::answer() const {
     // Double quotes cannot be stored in the Hall of Fame file: they become single quotes.
-    settings_.playerName = Name1->text().replace('"', '\'').toStdString();
-    settings_.playerEmail = email->text().toStdString();
-    QDialog::done(result);
+    return {Name1->text().replace('"', '\'').toStdString(), email->text().toStdString(),
+            onlineEntry_};
 }
 
 } // namespace tessary

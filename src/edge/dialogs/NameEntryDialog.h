@@ -1,9 +1,10 @@
 #pragma once
 
-#include "model/Settings.h"
+#include "ports/HofEntryHost.h"
 
 #include <QDialog>
 #include <functional>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -12,16 +13,16 @@ class QPushButton;
 namespace tessary {
 
 // NameEntry: a new Hall of Fame place asks for the player's name (and an e-mail for the
-// online list). Whatever way it closes, the name and e-mail typed are kept.
+// online list). Whatever way it closes, the name and e-mail typed are its answer.
 class NameEntryDialog : public QDialog {
     Q_OBJECT
 
   public:
-    NameEntryDialog(int hofRank, Settings& settings, std::function<void()> onOpen,
-                    QWidget* parent = nullptr);
+    NameEntryDialog(int hofRank, const std::string& playerName, const std::string& playerEmail,
+                    std::function<void()> onOpen, QWidget* parent = nullptr);
 
-    // The player chose "Website HOF entry".
-    bool onlineEntry() const { return onlineEntry_; }
+    // The name and e-mail as typed, and whether the player chose "Website HOF entry".
+    NameEntryAnswer answer() const;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -30,13 +31,10 @@ class NameEntryDialog : public QDialog {
     QPushButton* Command1 = nullptr;
     QPushButton* OK = nullptr;
 
-    void done(int result) override; // Form_Unload
-
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
-    Settings& settings_;
     std::function<void()> onOpen_;
     bool onlineEntry_ = false;
     bool opened_ = false;

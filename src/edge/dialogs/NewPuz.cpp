@@ -35,7 +35,7 @@ QLineEdit* makeCountBox(QWidget* parent) {
 
 QSpinBox* makeSpin(QWidget* parent, QLineEdit* box, int maximum) {
     auto* spin = new QSpinBox(parent);
-    spin->setRange(2, maximum);
+    spin->setRange(kMinPieces, maximum);
     spin->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     spin->setFixedWidth(18);
     spin->setFixedHeight(box->sizeHint().height());
@@ -48,8 +48,8 @@ QSpinBox* makeSpin(QWidget* parent, QLineEdit* box, int maximum) {
 
 } // namespace
 
-NewPuz::NewPuz(PuzzleDescription& puzzle, std::function<void()> beep, QWidget* parent)
-    : QDialog(parent), puzzle_(puzzle), beep_(std::move(beep)) {
+NewPuz::NewPuz(const NewPuzzleChoice& shown, std::function<void()> beep, QWidget* parent)
+    : QDialog(parent), choice_(shown), beep_(std::move(beep)) {
     setWindowTitle(QString());
     setAutoFillBackground(true);
     QPalette yellow = palette();
@@ -60,14 +60,16 @@ NewPuz::NewPuz(PuzzleDescription& puzzle, std::function<void()> beep, QWidget* p
     Label1->setFont(boldFont(18));
     Label1->setStyleSheet(QStringLiteral("color: red;"));
     Label1->setAlignment(Qt::AlignCenter);
-    Label2 = new QLabel(QStringLiteral("# of Pieces Across (2-50)"), this);
+    Label2 = new QLabel(
+        QStringLiteral("# of Pieces Across (%1-%2)").arg(kMinPieces).arg(kMaxPiecesAcross), this);
     Label2->setFont(boldFont(12));
     QtyX = makeCountBox(this);
-    UpDown1 = makeSpin(this, QtyX, 50);
-    Label3 = new QLabel(QStringLiteral("# of Pieces Down (2-40)"), this);
+    UpDown1 = makeSpin(this, QtyX, kMaxPiecesAcross);
+    Label3 = new QLabel(
+        QStringLiteral("# of Pieces Down (%1-%2)").arg(kMinPieces).arg(kMaxPiecesDown), this);
     Label3->setFont(boldFont(12));
     QtyY = makeCountBox(this);
-    UpDown2 = makeSpin(this, QtyY, 40);
+    UpDown2 = makeSpin(this, QtyY, kMaxPiecesDown);
 
     Frame1 = new QGroupBox(QStringLiteral("Puzzle Type"), this);
     auto* types = new QVBoxLayout(Frame1);
@@ -77,7 +79,7 @@ NewPuz::NewPuz(PuzzleDescription& puzzle, std::function<void()> beep, QWidget* p
         types->addWidget(Option1[i]);
         connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
-                puzzle_.puzType = static_cast<int16_t>(i + 1);
+                choice_.puzType = static_cast<int16_t>(i + 1);
         });
     }
     Frame2 = new QGroupBox(QStringLiteral("Images"), this);
@@ -90,7 +92,7 @@ NewPuz::NewPuz(PuzzleDescription& puzzle, std::function<void()> beep, QWidget* p
         fits->addWidget(Option2[i]);
         connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
-                puzzle_.fitMode = static_cast<int16_t>(i == 0 ? 1 : 2);
+                choice_.fitMode = i == 0 ? kStretched : kCropped;
         });
     }
     OkBtn = new QPushButton(QStringLiteral("Ok"), this);
@@ -126,17 +128,17 @@ NewPuz::NewPuz(PuzzleDescription& puzzle, std::function<void()> beep, QWidget* p
 
 void NewPuz::Form_Load() {
     Frame2->hide();
-    if (puzzle_.puzType >= 1 && puzzle_.puzType <= 4)
-        Option1[puzzle_.puzType - 1]->setChecked(true);
-    // Selecting the fit option runs its handler: anything but 1 becomes 2 ("Cropped").
-    Option2[puzzle_.fitMode == 1 ? 0 : 1]->setChecked(true);
-    QtyX->setText(QString::number(puzzle_.imgAcross));
-    QtyY->setText(QString::number(puzzle_.imgDown));
+    if (choice_.puzType >= kSingle && choice_.puzType <= kTwoByTwo)
+        Option1[choice_.puzType - kSingle]->setChecked(true);
+    // Selecting the fit option runs its handler: anything but "Stretched" becomes "Cropped".
+    Option2[choice_.fitMode == kStretched ? 0 : 1]->setChecked(true);
+    QtyX->setText(QString::number(choice_.imgAcross));
+    QtyY->setText(QString::number(choice_.imgDown));
     UpDown1->blockSignals(true);
-    UpDown1->setValue(puzzle_.imgAcross);
+    UpDown1->setValue(choice_.imgAcross);
     UpDown1->blockSignals(false);
     UpDown2->blockSignals(true);
-    UpDown2->setValue(puzzle_.imgDown);
+    UpDown2->setValue(choice_.imgDown);
     UpDown2->blockSignals(false);
     connect(QtyX, &QLineEdit::textEdited, UpDown1, [this] {
         if (const auto n = leadingCount(QtyX->text().toStdString())) {
@@ -161,17 +163,17 @@ void NewPuz::showEvent(QShowEvent* event) {
 void NewPuz::OkBtn_Click() {
     const auto across = leadingCount(QtyX->text().toStdString());
     const auto down = leadingCount(QtyY->text().toStdString());
-    const bool inRange = across && down && *across >= 2 && *across <= puzzle_.maxAcross &&
-                         *down >= 2 && *down <= puzzle_.maxDown;
+    const bool inRange = across && down && *across >= kMinPieces && *across <= kMaxPiecesAcross &&
+                         *down >= kMinPieces && *down <= kMaxPiecesDown;
     // A puzzle needs a type too: with none picked (a first run) the dialog stays open.
-    const bool typed = puzzle_.puzType >= 1 && puzzle_.puzType <= 4;
+    const bool typed = choice_.puzType >= kSingle && choice_.puzType <= kTwoByTwo;
     if (!inRange || !typed) {
         if (beep_)
             beep_();
         return;
     }
-    puzzle_.imgAcross = *across;
-    puzzle_.imgDown = *down;
+    choice_.imgAcross = *across;
+    choice_.imgDown = *down;
     accept();
 }
 

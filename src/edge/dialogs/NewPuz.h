@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/GameState.h"
+#include "model/NewPuzzleChoice.h"
 
 #include <QDialog>
 #include <functional>
@@ -16,11 +16,14 @@ namespace tessary {
 
 // The new-puzzle dialog: pieces across and down per image, and the puzzle type. It has no
 // Cancel button; Esc or the close box gives the new puzzle up, as a cancelled chooser does.
+// It opens on the choice it is given; after "Ok" choice() is the player's.
 class NewPuz : public QDialog {
     Q_OBJECT
 
   public:
-    NewPuz(PuzzleDescription& puzzle, std::function<void()> beep, QWidget* parent = nullptr);
+    NewPuz(const NewPuzzleChoice& shown, std::function<void()> beep, QWidget* parent = nullptr);
+
+    const NewPuzzleChoice& choice() const { return choice_; }
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -43,7 +46,7 @@ class NewPuz : public QDialog {
   private:
     void Form_Load();
 
-    PuzzleDescription& puzzle_;
+    NewPuzzleChoice choice_;
     std::function<void()> beep_;
 };
 

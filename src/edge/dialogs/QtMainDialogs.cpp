@@ -6,6 +6,8 @@
 #include "dialogs/NewPuz.h"
 #include "dialogs/ScoreWindow.h"
 #include "dialogs/Viewer.h"
+#include "platform/ProgramFolders.h"
+#include "widgets/GameTitle.h"
 
 #include <QMessageBox>
 
@@ -16,20 +18,25 @@ void QtMainDialogs::showScore(QWidget* parent, const QString& performanceText) {
     window.exec();
 }
 
-bool QtMainDialogs::showNewPuz(QWidget* parent, PuzzleDescription& puzzle,
-                               std::function<void()> beep) {
-    NewPuz dialog(puzzle, std::move(beep), parent);
-    return dialog.exec() == QDialog::Accepted;
+std::optional<NewPuzzleChoice> QtMainDialogs::showNewPuz(QWidget* parent,
+                                                         const NewPuzzleChoice& shown,
+                                                         std::function<void()> beep) {
+    NewPuz dialog(shown, std::move(beep), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
 }
 
-void QtMainDialogs::showViewer(QWidget* parent, PuzzleDescription& puzzle, FileChooser& chooser) {
+std::optional<ChosenPicture> QtMainDialogs::showViewer(QWidget* parent, const std::string& caption,
+                                                       FileChooser& chooser) {
     Viewer viewer(
-        puzzle, chooser,
+        caption, chooser,
         [this](QWidget* over, const QString& text) {
-            showMessage(over, text, QStringLiteral("Tessary"), Icon::Critical);
+            showMessage(over, text, gameTitle(), Icon::Critical);
         },
         parent);
     viewer.exec();
+    return viewer.chosen();
 }
 
 void QtMainDialogs::showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) {
@@ -59,11 +66,12 @@ void QtMainDialogs::showMessage(QWidget* parent, const QString& text, const QStr
     box.exec();
 }
 
-bool QtMainDialogs::showNameEntry(QWidget* parent, int rank, Settings& settings,
-                                  std::function<void()> onOpen) {
-    NameEntryDialog dialog(rank, settings, std::move(onOpen), parent);
+NameEntryAnswer QtMainDialogs::showNameEntry(QWidget* parent, int rank, const std::string& name,
+                                             const std::string& email,
+                                             std::function<void()> onOpen) {
+    NameEntryDialog dialog(rank, name, email, std::move(onOpen), parent);
     dialog.exec();
-    return dialog.onlineEntry();
+    return dialog.answer();
 }
 
 void QtMainDialogs::showHof(QWidget* parent, HallOfFame& list,
@@ -81,7 +89,7 @@ void QtMainDialogs::showHof(QWidget* parent, HallOfFame& list,
 void QtMainDialogs::showAbout(QWidget* parent, const Settings& settings, int& frameCounter,
                               const std::filesystem::path& programFolder,
                               std::function<void()> onOpen) {
-    const auto icons = programFolder / "icons" / "about";
+    const auto icons = programFolder / ProgramFolders::kIconsFolder / "about";
     AboutBox box(settings, frameCounter,
                  AboutBox::loadFrames(QString::fromStdString(icons.string())), std::move(onOpen),
                  parent);

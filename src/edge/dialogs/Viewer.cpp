@@ -31,11 +31,11 @@ QSize Viewer::previewSize(int width, int height) {
     return {kPreviewW, roundEven(double(height) * kPreviewW / width)};
 }
 
-Viewer::Viewer(PuzzleDescription& puzzle, FileChooser& chooser, RefusalMessage refuse,
+Viewer::Viewer(const std::string& caption, FileChooser& chooser, RefusalMessage refuse,
                QWidget* parent)
-    : QDialog(parent), puzzle_(puzzle), chooser_(chooser), refuse_(std::move(refuse)) {
-    setWindowTitle(puzzle_.chooserCaption.empty() ? QStringLiteral("Start New Puzzle")
-                                                  : QString::fromStdString(puzzle_.chooserCaption));
+    : QDialog(parent), chooser_(chooser), refuse_(std::move(refuse)) {
+    setWindowTitle(caption.empty() ? QStringLiteral("Start New Puzzle")
+                                   : QString::fromStdString(caption));
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -60,11 +60,9 @@ Viewer::Viewer(PuzzleDescription& puzzle, FileChooser& chooser, RefusalMessage r
     connect(CancelBtn, &QPushButton::clicked, this, &Viewer::CancelBtn_Click);
 
     centerForm(*this);
-    chooser_.FileName.clear(); // each showing starts with an empty file name
-    // ... and with nothing chosen: "OK" without a picture gives up the new puzzle as "Cancel"
-    // does, and never hands on the picture of an earlier puzzle or of picture 1.
-    puzzle_.chosenFile.clear();
-    puzzle_.chosenTitle.clear();
+    // Each showing starts with an empty file name and nothing chosen: "OK" without a picture
+    // gives up the new puzzle as "Cancel" does.
+    chooser_.FileName.clear();
     Command1_Click();
 }
 
@@ -102,13 +100,11 @@ void Viewer::Command1_Click() {
     }
     Picture1->setPixmap(QPixmap::fromImage(image));
     Picture1->resize(preview);
-    puzzle_.chosenFile = name;
-    puzzle_.chosenTitle = QFileInfo(QString::fromStdString(name)).fileName().toStdString();
+    chosen_ = ChosenPicture{name, QFileInfo(path).fileName().toStdString()};
 }
 
 void Viewer::refusePicture(const QString& path, PictureProblem problem) {
-    puzzle_.chosenFile.clear();
-    puzzle_.chosenTitle.clear();
+    chosen_.reset();
     chooser_.FileName.clear(); // a cancelled choice next does not bring the refused file back
     Picture1->clear();
     if (refuse_)
@@ -121,8 +117,7 @@ void Viewer::StartBtn_Click() {
 }
 
 void Viewer::CancelBtn_Click() {
-    puzzle_.chosenFile.clear();
-    puzzle_.chosenTitle.clear();
+    chosen_.reset();
     done(QDialog::Rejected);
 }
 

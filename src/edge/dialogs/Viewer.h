@@ -1,12 +1,14 @@
 #pragma once
 
-#include "model/GameState.h"
 #include "pictures/PictureFile.h"
+#include "ports/GameDialogs.h"
 
 #include <QDialog>
 #include <QSize>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 class QLabel;
 class QPushButton;
@@ -16,7 +18,8 @@ namespace tessary {
 class FileChooser;
 
 // The image chooser: the file chooser comes up first, then this window previews the picked
-// picture with "Select another image", "OK" and "Cancel".
+// picture with "Select another image", "OK" and "Cancel". The window is titled `caption`, or
+// "Start New Puzzle" when it is empty.
 class Viewer : public QDialog {
     Q_OBJECT
 
@@ -24,8 +27,12 @@ class Viewer : public QDialog {
     // Shows the player why a picture was refused, over the given window.
     using RefusalMessage = std::function<void(QWidget* over, const QString& text)>;
 
-    Viewer(PuzzleDescription& puzzle, FileChooser& chooser, RefusalMessage refuse,
+    Viewer(const std::string& caption, FileChooser& chooser, RefusalMessage refuse,
            QWidget* parent = nullptr);
+
+    // The picture previewed, once the window is closed by "OK": nothing after "Cancel", and
+    // nothing when no picture was taken.
+    const std::optional<ChosenPicture>& chosen() const { return chosen_; }
 
     // Preview size of a W x H picture: a tall one 240 high, otherwise 320 wide.
     static QSize previewSize(int width, int height);
@@ -51,7 +58,7 @@ class Viewer : public QDialog {
     // Empties the choice and the preview and tells the player why the file was not taken.
     void refusePicture(const QString& path, PictureProblem problem);
 
-    PuzzleDescription& puzzle_;
+    std::optional<ChosenPicture> chosen_;
     FileChooser& chooser_;
     RefusalMessage refuse_;
 };

@@ -46,13 +46,13 @@ MidiControlSdl::~MidiControlSdl() {
 
 void MidiControlSdl::Command(const std::string& command) {
     const std::string name = lowerCase(command);
-    if (name == "open")
+    if (name == kOpen)
         error_ = open();
-    else if (name == "play")
+    else if (name == kPlay)
         error_ = play();
-    else if (name == "pause")
+    else if (name == kPause)
         error_ = pause();
-    else if (name == "close")
+    else if (name == kClose)
         error_ = close();
     else
         error_ = kErrorUnknownCommand;
@@ -65,7 +65,7 @@ void MidiControlSdl::Command(const std::string& command) {
 int MidiControlSdl::open() {
     // A song opened over another replaces it; the one before ends unheard.
     release();
-    if (lowerCase(deviceType_) != "sequencer")
+    if (lowerCase(deviceType_) != kSequencer)
         return kErrorBadDevice;
     std::error_code ec;
     if (fileName_.empty() || !std::filesystem::is_regular_file(fileName_, ec))

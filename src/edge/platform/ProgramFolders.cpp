@@ -1,5 +1,7 @@
 #include "platform/ProgramFolders.h"
 
+#include "files/SoundListFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -23,10 +25,13 @@ std::filesystem::path toPath(const QString& folder) {
 
 ProgramFolders ProgramFolders::locate() {
     QString program = QCoreApplication::applicationDirPath();
-    // An installed game keeps its files in <prefix>/share/tessary beside <prefix>/bin.
+    // An installed game keeps its files in <prefix>/share/tessary beside <prefix>/bin; the
+    // sound list tells which folder holds them.
     const QString shared = QDir(program).filePath(QStringLiteral("../share/tessary"));
-    if (!QFileInfo::exists(QDir(program).filePath(QStringLiteral("tesssnd.dat"))) &&
-        QFileInfo::exists(QDir(shared).filePath(QStringLiteral("tesssnd.dat"))))
+    const QString soundList =
+        QString::fromUtf8(kSoundListFileName.data(), qsizetype(kSoundListFileName.size()));
+    if (!QFileInfo::exists(QDir(program).filePath(soundList)) &&
+        QFileInfo::exists(QDir(shared).filePath(soundList)))
         program = shared;
 
     ProgramFolders folders;

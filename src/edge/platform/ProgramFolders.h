@@ -9,6 +9,10 @@ namespace tessary {
 // the same folder (next to the executable) unless that folder is read-only, as in a system
 // install, when the player's own data folder is used for the two files the game writes.
 struct ProgramFolders {
+    // The program folder's folder of icons: one folder each for the toolbar, the About box's
+    // frames and the application.
+    static constexpr const char* kIconsFolder = "icons";
+
     std::filesystem::path programFolder;
     std::filesystem::path dataFolder;
 

@@ -4,6 +4,7 @@
 #include "board/BoardColors.h"
 #include "board/MoveBox.h"
 #include "pictures/BasePicture.h"
+#include "platform/ProgramFolders.h"
 #include "widgets/SkipOnFailure.h"
 #include "window/PlayKeys.h"
 #include "window/ToolBar.h"
@@ -20,16 +21,18 @@ namespace tessary {
 
 Main::Main(ProgramState& state, MainServices& services)
     : state_(state), services_(services),
-      toolBar_(std::make_unique<ToolBar>(
-          QString::fromStdString((services.programFolder / "icons" / "toolbar").string()))),
-      hof_(state.hall, state.settings, state.hofRank, *this, services.dataFolder),
+      toolBar_(std::make_unique<ToolBar>(QString::fromStdString(
+          (services.programFolder / ProgramFolders::kIconsFolder / "toolbar").string()))),
+      dialogPresenter_(*this, *toolBar_, state, services, *this),
+      hof_(state.hall, state.settings, dialogPresenter_, services.dataFolder),
       play_(state.game, roles()), hints_(state.game, roles(), play_),
       keyboard_(state.game, *this, play_, hints_),
       flow_(state.game, roles(), play_, services.random),
       open_(state.game, state.settings, roles(), play_),
       effects_(state.settings, state.audio, services.sound, *this, services.programFolder.string()),
       music_(state.settings, state.audio, services.midi, effects_, *this, services.random,
-             services.programFolder.string()) {
+             services.programFolder.string()),
+      idle_(services.idle) {
     client_ = new QWidget(this);
     client_->setAutoFillBackground(true);
     QPalette navy = client_->palette();
@@ -55,7 +58,7 @@ Main::Main(ProgramState& state, MainServices& services)
     Timer2->setInterval(10);
     connect(Timer2, &QTimer::timeout, this, [this] { skipOnFailure([this] { Timer2_Timer(); }); });
     Timer4 = new QTimer(this);
-    Timer4->setInterval(IdleHiding::kStartInterval);
+    Timer4->setInterval(idle_.intervals().startMs);
     connect(Timer4, &QTimer::timeout, this, [this] { skipOnFailure([this] { Timer4_Timer(); }); });
     Timer4->start();
 
@@ -74,7 +77,7 @@ Main::Main(ProgramState& state, MainServices& services)
 }
 
 GameHost Main::roles() {
-    return GameHost{*this, *this, *this, *this, *this, *this, *this, hof_};
+    return GameHost{*this, *this, *this, *this, *this, dialogPresenter_, *this, hof_};
 }
 
 Main::~Main() {

@@ -12,6 +12,7 @@
 #include "rules/Play.h"
 #include "sound/Music.h"
 #include "sound/SoundEffects.h"
+#include "window/DialogPresenter.h"
 #include "window/ProgramState.h"
 
 #include <QMainWindow>
@@ -51,19 +52,18 @@ struct MainServices {
     std::filesystem::path dataFolder;
     int slideStepMs = 12;    // pace of an assist's slide
     int shuffleShowMs = 900; // the longest the shuffle takes to watch
+    IdleIntervals idle = {}; // the waits of the idle timer, Timer4
 };
 
 // The game's one top-level window: the board, the menus, the timers, and the place where the
-// rules meet the screen, the speakers and the dialogs.
+// rules meet the screen and the speakers; its dialogs are the DialogPresenter's.
 class Main : public QMainWindow,
              public BoardView,
              public BoardOverlays,
              public SoundPlayer,
              public ToolbarView,
              public WindowControls,
-             public GameDialogs,
              public PuzzleFiles,
-             public HofEntryHost,
              public AudioHost {
     Q_OBJECT
 
@@ -83,7 +83,7 @@ class Main : public QMainWindow,
     // Menu commands.
     void MenuNewGame_Click();
     void MenuOpenGame_Click();
-    SaveOutcome MenuSave_Click() override;
+    void MenuSave_Click();
     void MenuExit_Click();
     void MenuPerformance_Click();
     void MenuHallOfFame_Click();
@@ -107,8 +107,8 @@ class Main : public QMainWindow,
     Music& music() { return music_; }
     SoundEffects& effects() { return effects_; }
 
-    // BoardView, SoundPlayer, ToolbarView, WindowControls, GameDialogs, PuzzleFiles: the
-    // roles the rules ask of the screen and the windows.
+    // BoardView, SoundPlayer, ToolbarView, WindowControls, PuzzleFiles: the roles the rules
+    // ask of the screen and the windows.
     void drawCell(int col, int row) override;
     void Picture1_Paint() override;
     void drawSelectionOutline(int col, int row) override;
@@ -120,7 +120,6 @@ class Main : public QMainWindow,
     void setToolbarVisible(bool visible) override;
     bool toolbarVisible() const override;
     void setToolbarFinishedLayout() override;
-    void showScoreWindow(const std::string& performanceText) override;
     void showSolutionPicture() override;
     void hideSolutionPicture() override;
     bool solutionPictureShown() const override;
@@ -134,22 +133,12 @@ class Main : public QMainWindow,
     void hideMoveBox() override;
     void minimizeMain() override;
     void setDefaultPointer() override;
-    bool showNewPuzzleDialog() override;
-    void putINI() override;
-    void showImageChooser() override;
-    bool prepareLayout() override;
+    void writeSettings(const PuzzleDescription& puzzle) override;
+    bool prepareLayout(const PuzzleDescription& puzzle) override;
     LayoutCheck prepareLayoutOf(const GameState& game) override;
-    std::optional<std::string> chooseGameToOpen() override;
-    void showCritical(const std::string& text) override;
     void applyLayout() override;
     void shuffleProgress(int done, int total) override;
     void setBoardInputEnabled(bool on) override;
-
-    // HofEntryHost: the windows and links of a new Hall of Fame entry.
-    bool showNameEntry(int rank) override;
-    void showHofWindow() override;
-    void openLink(const std::string& address) override;
-    std::string today() const override;
 
     // AudioHost: the Options captions, messages and the jukebox.
     void setMenuSoundCaption(const std::string& caption) override;
@@ -193,16 +182,15 @@ class Main : public QMainWindow,
     void Picture1_MouseDown(std::optional<GridPos> cell, Button button);
     void buildMenus();
     // prepareLayout without the message: the reason when no board can be made.
-    std::optional<LoadFailure> prepareLayoutQuietly(const GameState& game);
+    std::optional<LoadFailure> prepareLayoutQuietly(const PuzzleDescription& puzzle);
     ScreenRoom screenRoom() const;
     void fitWindowToBoard();
-    void showCritical(const QString& text);
     GameHost roles();
-    SaveOutcome saveLastGame();
 
     ProgramState& state_;
     MainServices& services_;
     std::unique_ptr<ToolBar> toolBar_;
+    DialogPresenter dialogPresenter_;
     HofEntryFlow hof_;
     Play play_;
     Hints hints_;
@@ -216,7 +204,6 @@ class Main : public QMainWindow,
     QWidget* client_ = nullptr;
     qint64 shuffleStartMs_ = 0;
     bool unloaded_ = false;
-    bool sessionEnding_ = false;
 };
 
 } // namespace tessary

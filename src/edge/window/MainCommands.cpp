@@ -1,7 +1,6 @@
 // The main window's start-up, shut-down and menu commands.
 #include "board/BoardCanvas.h"
 #include "dialogs/MainDialogs.h"
-#include "files/SavedGame.h"
 #include "files/SettingsFile.h"
 #include "model/SoundNumbers.h"
 #include "platform/Beep.h"
@@ -10,36 +9,30 @@
 #include "ports/MidiControl.h"
 #include "score/HofFile.h"
 #include "widgets/CenterForm.h"
+#include "widgets/GameTitle.h"
 #include "window/Main.h"
 #include "window/ToolBar.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
-
-#include <cerrno>
-#include <cstring>
 
 namespace tessary {
 
 void Main::Form_Load() {
     QDir::setCurrent(QString::fromStdString(services_.programFolder.string()));
-    state_.audio.sfxListName = "tesssnd.dat";
     // A first run starts from the settings the game ships with.
     if (!getINI(services_.dataFolder, state_.game.puzzle, state_.settings))
         getINI(services_.programFolder / "defaults", state_.game.puzzle, state_.settings);
-    state_.game.puzzle.maxAcross = kMaxPiecesAcross;
-    state_.game.puzzle.maxDown = kMaxPiecesDown;
     effects_.getMedia();
     // The random generator was seeded from the clock when the program started.
     state_.game.play.gameOn = false;
     Timer1->stop();
     toolBar_->startupLayout(QGuiApplication::primaryScreen()->geometry());
-    setWindowTitle(QStringLiteral("Tessary"));
+    setWindowTitle(gameTitle());
     // Games are saved and opened first in the player's documents folder (the home folder on a
     // desktop without one), then wherever the last game went.
     if (services_.CMD1.InitDir.empty()) {
@@ -62,7 +55,9 @@ bool Main::Form_Unload() {
     unloaded_ = true;
     // A save that failed calls the exit off, so the player can save elsewhere or exit again;
     // a save given up in the chooser still exits. An ending session always exits.
-    if (state_.game.play.gameOn && MenuSave_Click() == SaveOutcome::failed && !sessionEnding_) {
+    if (state_.game.play.gameOn &&
+        dialogPresenter_.offerSave() == GameDialogs::SaveOutcome::failed &&
+        !dialogPresenter_.sessionEnding()) {
         unloaded_ = false;
         return false;
     }
@@ -90,84 +85,19 @@ void Main::MenuExit_Click() {
 }
 
 void Main::endSession() {
-    sessionEnding_ = true;
+    dialogPresenter_.endSession();
 }
 
-// The game in play when the session ends, written with no question asked to a fixed name in
-// the data folder, where the player finds it after the next login.
-GameDialogs::SaveOutcome Main::saveLastGame() {
-    const auto file = services_.dataFolder / "last-game.sav";
-    if (writeSavedGame(file, state_.game, state_.settings))
-        return SaveOutcome::saved;
-    qWarning("Tessary: the game in play could not be saved to %s: %s", file.c_str(),
-             std::strerror(errno));
-    return SaveOutcome::failed;
-}
-
-GameDialogs::SaveOutcome Main::MenuSave_Click() {
-    if (sessionEnding_)
-        return saveLastGame();
-    FileChooser& chooser = services_.CMD1;
-    chooser.CancelError = true;
-    chooser.DefaultExt = "SAV";
-    chooser.DialogTitle = "Save Game";
-    chooser.FileName.clear();
-    chooser.Filter = "Tessary saved games -- Files (*.sav)|*.sav";
-    chooser.Flags = 0;
-    if (!chooser.show(FileChooser::Mode::Save) || chooser.FileName.empty())
-        // The session may have ended while the chooser was up, cancelling it.
-        return sessionEnding_ ? saveLastGame() : SaveOutcome::cancelled;
-    if (writeSavedGame(chooser.FileName, state_.game, state_.settings))
-        return SaveOutcome::saved;
-    // Nothing was written (an existing file is left whole): the player must know the game
-    // is not safe, and why.
-    const int reason = errno;
-    showCritical(QStringLiteral("The game could not be saved to %1:\n%2")
-                     .arg(QString::fromStdString(chooser.FileName),
-                          reason != 0 ? QString::fromLocal8Bit(std::strerror(reason))
-                                      : QStringLiteral("the file could not be written")));
-    return sessionEnding_ ? saveLastGame() : SaveOutcome::failed;
-}
-
-std::optional<std::string> Main::chooseGameToOpen() {
-    FileChooser& chooser = services_.CMD1;
-    chooser.CancelError = true;
-    chooser.DefaultExt = "sav";
-    chooser.DialogTitle = "Open Existing Puzzle";
-    chooser.FileName.clear();
-    chooser.Filter = "Tessary Files (*.sav)|*.sav";
-    chooser.Flags = FileChooser::kFileMustExist;
-    if (!chooser.show(FileChooser::Mode::Open))
-        return std::nullopt;
-    return chooser.FileName;
+void Main::MenuSave_Click() {
+    dialogPresenter_.offerSave();
 }
 
 void Main::MenuPerformance_Click() {
     play_.MenuPerformance_Click();
 }
 
-bool Main::showNameEntry(int rank) {
-    return services_.dialogs.showNameEntry(this, rank, state_.settings,
-                                           [this] { playsfx(sfx::kNameEntry); });
-}
-
-std::string Main::today() const {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
-}
-
-void Main::openLink(const std::string& address) {
-    services_.shell.openLink(address);
-}
-
-void Main::showHofWindow() {
-    if (state_.hall.hofCount == 0)
-        showMessage("Hof was recently cleared");
-    services_.dialogs.showHof(this, state_.hall, services_.dataFolder, services_.shell);
-}
-
 void Main::MenuHallOfFame_Click() {
-    showHofWindow();
-    state_.hofRank = 0;
+    dialogPresenter_.showHofWindow();
     toolBar_->show();
 }
 

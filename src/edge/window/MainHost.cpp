@@ -1,12 +1,10 @@
-// The main window as the rules' host: board drawing, sounds, toolbar, dialogs and layout.
+// The main window as the rules' host: board drawing, sounds, toolbar and layout.
 #include "board/BoardCanvas.h"
 #include "board/BoardColors.h"
 #include "board/MoveBox.h"
 #include "dialogs/MainDialogs.h"
 #include "files/SettingsFile.h"
 #include "pictures/BasePicture.h"
-#include "platform/Beep.h"
-#include "platform/FileChooser.h"
 #include "widgets/CenterForm.h"
 #include "window/Main.h"
 #include "window/ToolBar.h"
@@ -58,7 +56,7 @@ void Main::setBlinkTimer(bool on) {
     // A game is in play: the idle timer, stopped while a finished board stayed hidden, ticks
     // again at once and goes back to its minute.
     if (!Timer4->isActive())
-        Timer4->start(IdleHiding::kHiddenInterval);
+        Timer4->start(idle_.intervals().hiddenMs);
 }
 
 void Main::setSaveEnabled(bool on) {
@@ -75,10 +73,6 @@ bool Main::toolbarVisible() const {
 
 void Main::setToolbarFinishedLayout() {
     toolBar_->finishedLayout();
-}
-
-void Main::showScoreWindow(const std::string& performanceText) {
-    services_.dialogs.showScore(this, QString::fromStdString(performanceText));
 }
 
 void Main::showSolutionPicture() {
@@ -155,19 +149,8 @@ void Main::setDefaultPointer() {
         QApplication::restoreOverrideCursor();
 }
 
-bool Main::showNewPuzzleDialog() {
-    return services_.dialogs.showNewPuz(this, state_.game.puzzle,
-                                        [this] { services_.beep.beep(Beep::Kind::Plain); });
-}
-
-void Main::putINI() {
-    tessary::putINI(services_.dataFolder, state_.game.puzzle, state_.settings);
-}
-
-void Main::showImageChooser() {
-    if (services_.CMDialog1.InitDir.empty())
-        services_.CMDialog1.InitDir = (services_.programFolder / "images").string();
-    services_.dialogs.showViewer(this, state_.game.puzzle, services_.CMDialog1);
+void Main::writeSettings(const PuzzleDescription& puzzle) {
+    tessary::putINI(services_.dataFolder, puzzle, state_.settings);
 }
 
 ScreenRoom Main::screenRoom() const {
@@ -182,18 +165,18 @@ ScreenRoom Main::screenRoom() const {
     return room;
 }
 
-bool Main::prepareLayout() {
+bool Main::prepareLayout(const PuzzleDescription& puzzle) {
     // An ending session starts no new board: the game in play is the one to keep.
-    if (sessionEnding_)
+    if (dialogPresenter_.sessionEnding())
         return false;
-    const std::optional<LoadFailure> failure = prepareLayoutQuietly(state_.game);
+    const std::optional<LoadFailure> failure = prepareLayoutQuietly(puzzle);
     if (failure)
-        showCritical(loadFailureMessage(*failure));
+        dialogPresenter_.showCritical(loadFailureMessage(*failure).toStdString());
     return !failure;
 }
 
 LayoutCheck Main::prepareLayoutOf(const GameState& game) {
-    const std::optional<LoadFailure> failure = prepareLayoutQuietly(game);
+    const std::optional<LoadFailure> failure = prepareLayoutQuietly(game.puzzle);
     if (!failure)
         return {LayoutCheck::Result::ok,
                 {},
@@ -204,11 +187,11 @@ LayoutCheck Main::prepareLayoutOf(const GameState& game) {
     return {LayoutCheck::Result::refused, loadFailureMessage(*failure).toStdString(), 0, 0};
 }
 
-std::optional<LoadFailure> Main::prepareLayoutQuietly(const GameState& game) {
+std::optional<LoadFailure> Main::prepareLayoutQuietly(const PuzzleDescription& puzzle) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QSize small(toolBar_->toolImgW, toolBar_->toolImgH);
     auto result =
-        prepareBoard(LayoutRequest::fromState(game, screenRoom(), small, devicePixelRatioF()));
+        prepareBoard(LayoutRequest::fromPuzzle(puzzle, screenRoom(), small, devicePixelRatioF()));
     setDefaultPointer();
     if (auto* failure = std::get_if<LoadFailure>(&result))
         return *failure;
@@ -279,8 +262,7 @@ void Main::setMenuMusicCaption(const std::string& caption) {
 }
 
 void Main::showMessage(const std::string& text) {
-    services_.dialogs.showMessage(this, QString::fromStdString(text), QString(),
-                                  MainDialogs::Icon::None);
+    dialogPresenter_.showMessage(text);
 }
 
 void Main::doEvents() {
@@ -289,18 +271,6 @@ void Main::doEvents() {
 
 void Main::showJukebox() {
     services_.dialogs.showJukebox(this, state_.settings, services_.jukeboxChooser);
-}
-
-void Main::showCritical(const std::string& text) {
-    showCritical(QString::fromStdString(text));
-}
-
-void Main::showCritical(const QString& text) {
-    toolBar_->hide();
-    services_.beep.beep(Beep::Kind::Hand);
-    services_.dialogs.showMessage(this, text, QStringLiteral("Tessary"),
-                                  MainDialogs::Icon::Critical);
-    toolBar_->show();
 }
 
 } // namespace tessary

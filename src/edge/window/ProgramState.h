@@ -14,7 +14,6 @@ struct ProgramState {
     Settings settings;
     HallOfFame hall;
     AudioState audio;
-    int hofRank = 0;    // the place of the entry being added to the Hall of Fame, 0 for none
     int aboutFrame = 0; // the About box's animation frame, kept for the whole run
 };
 

@@ -1,5 +1,7 @@
 #include "window/ToolBar.h"
 
+#include "widgets/GameTitle.h"
+
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -92,7 +94,7 @@ void ToolBar::startupLayout(const QRect& screen) {
 
 void ToolBar::hideSmallImageForLayout() {
     if (!Image1->isHidden()) {
-        setWindowTitle(QStringLiteral("Tessary"));
+        setWindowTitle(gameTitle());
         setWidthPixels(toolImgLeft + 1);
         Image1->hide();
     }
