@@ -23,6 +23,7 @@ Main::Main(ProgramState& state, MainServices& services)
     : state_(state), services_(services),
       toolBar_(std::make_unique<ToolBar>(QString::fromStdString(
           (services.programFolder / ProgramFolders::kIconsFolder / "toolbar").string()))),
+      toolbarPresenter_(*toolBar_, *this),
       dialogPresenter_(*this, *toolBar_, state, services, *this),
       hof_(state.hall, state.settings, dialogPresenter_, services.dataFolder),
       play_(state.game, roles()), hints_(state.game, roles(), play_),
@@ -77,7 +78,7 @@ Main::Main(ProgramState& state, MainServices& services)
 }
 
 GameHost Main::roles() {
-    return GameHost{*this, *this, *this, *this, *this, dialogPresenter_, *this, hof_};
+    return GameHost{*this, *this, *this, toolbarPresenter_, *this, dialogPresenter_, *this, hof_};
 }
 
 Main::~Main() {

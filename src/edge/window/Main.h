@@ -14,6 +14,7 @@
 #include "sound/SoundEffects.h"
 #include "window/DialogPresenter.h"
 #include "window/ProgramState.h"
+#include "window/ToolbarPresenter.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -61,7 +62,6 @@ class Main : public QMainWindow,
              public BoardView,
              public BoardOverlays,
              public SoundPlayer,
-             public ToolbarView,
              public WindowControls,
              public PuzzleFiles,
              public AudioHost {
@@ -107,7 +107,7 @@ class Main : public QMainWindow,
     Music& music() { return music_; }
     SoundEffects& effects() { return effects_; }
 
-    // BoardView, SoundPlayer, ToolbarView, WindowControls, PuzzleFiles: the roles the rules
+    // BoardView, SoundPlayer, WindowControls, PuzzleFiles: the roles the rules
     // ask of the screen and the windows.
     void drawCell(int col, int row) override;
     void Picture1_Paint() override;
@@ -117,17 +117,10 @@ class Main : public QMainWindow,
     void playsfx(int n) override;
     void setBlinkTimer(bool on) override;
     void setSaveEnabled(bool on) override;
-    void setToolbarVisible(bool visible) override;
-    bool toolbarVisible() const override;
-    void setToolbarFinishedLayout() override;
     void showSolutionPicture() override;
     void hideSolutionPicture() override;
     bool solutionPictureShown() const override;
     void drawMark(int col, int row, MarkColor fill) override;
-    bool smallImageVisible() const override;
-    void showSmallImage(int boardW, int boardH) override;
-    void hideSmallImage() override;
-    void setToolbarCaption(const std::string& caption) override;
     void showMoveBox(int left, int top, GridPos home) override;
     void moveMoveBox(int left, int top) override;
     void hideMoveBox() override;
@@ -190,6 +183,7 @@ class Main : public QMainWindow,
     ProgramState& state_;
     MainServices& services_;
     std::unique_ptr<ToolBar> toolBar_;
+    ToolbarPresenter toolbarPresenter_;
     DialogPresenter dialogPresenter_;
     HofEntryFlow hof_;
     Play play_;

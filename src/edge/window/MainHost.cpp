@@ -63,18 +63,6 @@ void Main::setSaveEnabled(bool on) {
     MenuSave->setEnabled(on);
 }
 
-void Main::setToolbarVisible(bool visible) {
-    toolBar_->setVisible(visible);
-}
-
-bool Main::toolbarVisible() const {
-    return toolBar_->isVisible();
-}
-
-void Main::setToolbarFinishedLayout() {
-    toolBar_->finishedLayout();
-}
-
 void Main::showSolutionPicture() {
     basePic->show();
     basePic->raise();
@@ -91,31 +79,6 @@ bool Main::solutionPictureShown() const {
 void Main::drawMark(int col, int row, MarkColor fill) {
     Picture1->drawMark(
         col, row, fill == MarkColor::Blue ? boardColors::missingMark() : boardColors::placedMark());
-}
-
-bool Main::smallImageVisible() const {
-    return toolBar_->smallImageVisible();
-}
-
-// The small picture keeps the board's proportions, as high as the toolbar's picture box; the
-// toolbar widens to show it whole.
-void Main::showSmallImage(int boardW, int boardH) {
-    const double twipsPerPixelY = 1440.0 / logicalDpiY();
-    const double scale =
-        boardH > 0 ? double(toolBar_->toolImgH) / boardH * (twipsPerPixelY / 15.0) : 0.0;
-    const int width = static_cast<int>(std::lround(boardW * scale));
-    const int height = static_cast<int>(std::lround(boardH * scale));
-    toolBar_->showSmallImage(toolBar_->toolImgLeft, toolBar_->toolImgTop, width, height);
-    toolBar_->setWidthPixels(width + toolBar_->toolImgLeft);
-}
-
-void Main::hideSmallImage() {
-    toolBar_->setWidthPixels(toolBar_->toolImgLeft + 1);
-    toolBar_->hideSmallImage();
-}
-
-void Main::setToolbarCaption(const std::string& caption) {
-    toolBar_->setWindowTitle(QString::fromStdString(caption));
 }
 
 void Main::showMoveBox(int left, int top, GridPos home) {

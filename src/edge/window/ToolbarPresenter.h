@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ports/ToolbarView.h"
+
+class QWidget;
+
+namespace tessary {
+
+class ToolBar;
+
+// The floating toolbar as the rules see it: shown or hidden, its finished layout, the small
+// solution picture of F4 and its caption.
+class ToolbarPresenter : public ToolbarView {
+  public:
+    // `window` is the main window, whose screen gives the twips the picture box is sized in.
+    ToolbarPresenter(ToolBar& toolBar, const QWidget& window)
+        : toolBar_(toolBar), window_(window) {}
+
+    void setToolbarVisible(bool visible) override;
+    bool toolbarVisible() const override;
+    void setToolbarFinishedLayout() override;
+    bool smallImageVisible() const override;
+    void showSmallImage(int boardW, int boardH) override;
+    void hideSmallImage() override;
+    void setToolbarCaption(const std::string& caption) override;
+
+  private:
+    ToolBar& toolBar_;
+    const QWidget& window_;
+};
+
+} // namespace tessary
