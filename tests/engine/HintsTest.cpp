@@ -23,6 +23,7 @@ class HintsTest : public ::testing::Test {
         s.play.selY = int16_t(row);
     }
     int costs() const { return s.play.peeks + s.play.assists + s.play.swaps + s.play.goodSwaps; }
+    void assistFailsOnceThenPlayGoesOn(int key, const std::string& failingCall);
 };
 
 TEST_F(HintsTest, WithNoGameInPlayOnlyToolbarAndMinimiseWork) {
@@ -153,6 +154,34 @@ TEST_F(HintsTest, F8SlidesDownAColumn) {
     EXPECT_EQ(tiles.front(), "tile show 0,0 piece 1,2");
     EXPECT_EQ(tiles[25], "tile 0,8");
     EXPECT_EQ(host.only({"sfx"}).front(), "sfx 13");
+}
+
+// An assist that fails half-way (here the host fails once) leaves no assist running: the
+// next one works, and the next swap of the player's own scores and reaches the Hall of Fame.
+void HintsTest::assistFailsOnceThenPlayGoesOn(int key, const std::string& failingCall) {
+    arrangeBoard(s, {{"2,1", "3,1", "1,1", "5,1", "4,1"}});
+    select(1, 1);
+    host.failOnce = failingCall;
+    EXPECT_ANY_THROW(hints.Form_KeyDown(key));
+    EXPECT_FALSE(s.play.assistMove);
+    // One more assist puts the rest of the first three pieces home.
+    select(key == kF7 ? 2 : 1, 1);
+    hints.Form_KeyDown(key);
+    EXPECT_EQ(s.play.assists, 1);
+    EXPECT_TRUE(s.isSolved(1, 1) && s.isSolved(2, 1) && s.isSolved(3, 1));
+    select(4, 1);
+    play.doSwap(s.play.selX, s.play.selY, 5, 1);
+    EXPECT_EQ(s.play.goodSwaps, 2);
+    EXPECT_FALSE(s.play.gameOn);
+    EXPECT_EQ(host.only({"enterHof"}).size(), 1u);
+}
+
+TEST_F(HintsTest, AFetchThatFailsHalfWayLeavesTheNextFetchAndSwapWorking) {
+    assistFailsOnceThenPlayGoesOn(kF7, "drawCell");
+}
+
+TEST_F(HintsTest, ASendHomeThatFailsHalfWayLeavesTheNextSendAndSwapWorking) {
+    assistFailsOnceThenPlayGoesOn(kF8, "sfx 4");
 }
 
 TEST_F(HintsTest, ToolbarButtonsRunTheSameCommands) {

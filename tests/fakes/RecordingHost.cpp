@@ -2,6 +2,8 @@
 
 #include "model/GameState.h"
 
+#include <stdexcept>
+
 namespace tessary::testing {
 
 namespace {
@@ -10,8 +12,17 @@ std::string cell(int col, int row) {
 }
 } // namespace
 
+void RecordingHost::record(std::string call) {
+    const bool fail = !failOnce.empty() && call.rfind(failOnce, 0) == 0;
+    calls.push_back(std::move(call));
+    if (fail) {
+        failOnce.clear();
+        throw std::runtime_error("failed: " + calls.back());
+    }
+}
+
 void RecordingHost::drawCell(int col, int row) {
-    calls.push_back("drawCell " + cell(col, row));
+    record("drawCell " + cell(col, row));
 }
 void RecordingHost::Picture1_Paint() {
     calls.push_back("paint");
@@ -26,7 +37,7 @@ void RecordingHost::showBoard() {
     calls.push_back("board show");
 }
 void RecordingHost::playsfx(int n) {
-    calls.push_back("sfx " + std::to_string(n));
+    record("sfx " + std::to_string(n));
 }
 void RecordingHost::setBlinkTimer(bool on) {
     calls.push_back(on ? "blink on" : "blink off");

@@ -65,6 +65,8 @@ class RecordingHost : public BoardView,
     void setBoardInputEnabled(bool on) override;
 
     bool smallImageShown = false;
+    // The next call whose text starts with this throws, once: a step failing half-way.
+    std::string failOnce;
     // Scripted dialogs: what the new-puzzle dialog does, the pictures the chooser hands back
     // in turn (file, title; "" for a cancel), whether the pictures load, and the layout.
     std::function<void()> onNewPuzzleDialog;
@@ -86,6 +88,9 @@ class RecordingHost : public BoardView,
     void clear() { calls.clear(); }
 
     std::string lastScoreText;
+
+  private:
+    void record(std::string call);
 };
 
 } // namespace tessary::testing

@@ -37,12 +37,11 @@ class Hints {
   private:
     void markCells(bool solvedCells, BoardView::MarkColor fill);
     void slide(GridPos from, GridPos to, GridPos home, int sound);
+    void land(GridPos target);
 
     GameState& s_;
     GameHost host_;
     Play& play_;
-    bool fetchBusy_ = false;
-    bool sendBusy_ = false;
 };
 
 } // namespace tessary
