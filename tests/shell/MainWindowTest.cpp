@@ -582,6 +582,15 @@ TEST_F(MainWindowTest, AFailureInsideAHandlerIsSkippedAndPlayGoesOn) {
     EXPECT_TRUE(s.play.gameOn);
     clickCell(Qt::LeftButton, misplaced.x, misplaced.y);
     EXPECT_EQ((GridPos{s.play.selX, s.play.selY}), misplaced);
+
+    // A shut-down that fails is called off, and the next one goes ahead.
+    savedGames.onShow = [] { throw std::runtime_error("the chooser failed"); };
+    EXPECT_NO_THROW(main->close());
+    EXPECT_TRUE(main->isVisible());
+    savedGames.onShow = nullptr;
+    savedGames.answers = {std::nullopt};
+    main->close();
+    EXPECT_FALSE(main->isVisible());
 }
 
 TEST_F(MainWindowTest, AHiddenFinishedBoardStopsTheIdleTimerUntilAGameIsInPlay) {

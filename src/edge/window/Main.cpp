@@ -74,8 +74,10 @@ Main::Main(ProgramState& state, MainServices& services)
     connect(toolBar_.get(), &ToolBar::buttonClicked, this,
             [this](int index) { skipOnFailure([&] { Btn_Click(index); }); });
     connect(toolBar_.get(), &ToolBar::gotFocus, this, [this] {
-        show();
-        activateWindow();
+        skipOnFailure([this] {
+            show();
+            activateWindow();
+        });
     });
 
     buildMenus();
@@ -170,7 +172,12 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Main::closeEvent(QCloseEvent* event) {
-    if (!unloaded_ && !Form_Unload()) {
+    // A shut-down that fails half-way is called off like a failed save, with nothing left
+    // marked as done: the player may save or exit again.
+    bool closing = false;
+    skipOnFailure([&] { closing = unloaded_ || Form_Unload(); });
+    if (!closing) {
+        unloaded_ = false;
         event->ignore();
         return;
     }
