@@ -82,14 +82,10 @@ void RecordingHost::hideSmallImage() {
 void RecordingHost::setToolbarCaption(const std::string& caption) {
     calls.push_back("toolbar caption " + caption);
 }
-void RecordingHost::showMoveBox(int left, int top, GridPos home) {
-    calls.push_back("tile show " + cell(left, top) + " piece " + cell(home.x, home.y));
-}
-void RecordingHost::moveMoveBox(int left, int top) {
-    calls.push_back("tile " + cell(left, top));
-}
-void RecordingHost::hideMoveBox() {
-    calls.push_back("tile hide");
+void RecordingHost::showSlide(const SlidePath& slide) {
+    slides.push_back(slide);
+    record("slide " + cell(slide.from.x, slide.from.y) + ">" + cell(slide.to.x, slide.to.y) +
+           " piece " + cell(slide.home.x, slide.home.y) + " sfx " + std::to_string(slide.sound));
 }
 void RecordingHost::minimizeMain() {
     calls.push_back("minimize");
@@ -146,7 +142,9 @@ void RecordingHost::applyLayout() {
     if (onApplyLayout)
         onApplyLayout();
 }
-void RecordingHost::shuffleProgress(int, int) {}
+void RecordingHost::showShuffle(const ShuffleMoves& moves) {
+    record("shuffle " + std::to_string(moves.size()));
+}
 void RecordingHost::setBoardInputEnabled(bool on) {
     calls.push_back(on ? "input on" : "input off");
 }

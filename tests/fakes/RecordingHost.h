@@ -47,9 +47,7 @@ class RecordingHost : public BoardView,
     void showSmallImage(int boardW, int boardH) override;
     void hideSmallImage() override;
     void setToolbarCaption(const std::string& caption) override;
-    void showMoveBox(int left, int top, GridPos home) override;
-    void moveMoveBox(int left, int top) override;
-    void hideMoveBox() override;
+    void showSlide(const SlidePath& slide) override;
     void minimizeMain() override;
     SaveOutcome MenuSave_Click() override;
     void setDefaultPointer() override;
@@ -61,10 +59,11 @@ class RecordingHost : public BoardView,
     std::optional<std::string> chooseGameToOpen() override;
     void showCritical(const std::string& text) override;
     void applyLayout() override;
-    void shuffleProgress(int done, int total) override;
+    void showShuffle(const ShuffleMoves& moves) override;
     void setBoardInputEnabled(bool on) override;
 
     bool smallImageShown = false;
+    std::vector<SlidePath> slides;
     // The next call whose text starts with this throws, once: a step failing half-way.
     std::string failOnce;
     // Scripted dialogs: what the new-puzzle dialog does, the pictures the chooser hands back

@@ -3,8 +3,6 @@
 #include "model/Counter16.h"
 #include "model/SoundNumbers.h"
 
-#include <cmath>
-
 namespace tessary {
 
 bool Hints::Form_KeyDown(int keyCode) {
@@ -107,22 +105,6 @@ void Hints::showPlaced() {
     markCells(false, BoardView::MarkColor::Green);
 }
 
-// The piece travels from one cell to another in equal steps, in a straight line, and ends
-// exactly over the end cell. Positions are board pixels.
-void Hints::slide(GridPos from, GridPos to, GridPos home, int sound) {
-    const int w = s_.board.pieceW;
-    const int h = s_.board.pieceH;
-    host_.overlays.showMoveBox((from.x - 1) * w, (from.y - 1) * h, home);
-    host_.sounds.playsfx(sound);
-    for (int i = 1; i <= kSlideSteps; ++i) {
-        const double col = double(to.x - from.x) * i / kSlideSteps + from.x - 1;
-        const double row = from.y + double(to.y - from.y) * i / kSlideSteps - 1;
-        host_.overlays.moveMoveBox(static_cast<int>(std::lround(col * w)),
-                                   static_cast<int>(std::lround(row * h)));
-    }
-    host_.overlays.hideMoveBox();
-}
-
 namespace {
 
 // The landing swap of an assist earns no credit. The mark never outlives the swap, even one
@@ -160,7 +142,8 @@ void Hints::fetchCorrectPiece() {
     const GridPos source = s_.cellOf.at(wanted);
     s_.play.selX = source.x;
     s_.play.selY = source.y;
-    slide(source, wanted, wanted, sfx::kFetchSlide);
+    // The game does not wait for the slide: the piece lands at once.
+    host_.overlays.showSlide({source, wanted, wanted, sfx::kFetchSlide});
     land(wanted);
     if (s_.play.selX != 0) {
         const GridPos left{s_.play.selX, s_.play.selY};
@@ -179,7 +162,7 @@ void Hints::sendPieceHome() {
     }
     const GridPos selected{s_.play.selX, s_.play.selY};
     const GridPos home = s_.pieceAt.at(selected);
-    slide(selected, home, home, sfx::kSendSlide);
+    host_.overlays.showSlide({selected, home, home, sfx::kSendSlide});
     land(home);
 }
 

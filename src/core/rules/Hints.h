@@ -13,7 +13,6 @@ class Hints {
     // Key codes of F2 and F10, as the key preview hands them over.
     static constexpr int kF2 = 113;
     static constexpr int kF10 = 121;
-    static constexpr int kSlideSteps = 25;
 
     Hints(GameState& state, GameHost host, Play& play) : s_(state), host_(host), play_(play) {}
 
@@ -36,7 +35,6 @@ class Hints {
 
   private:
     void markCells(bool solvedCells, BoardView::MarkColor fill);
-    void slide(GridPos from, GridPos to, GridPos home, int sound);
     void land(GridPos target);
 
     GameState& s_;

@@ -2,7 +2,6 @@
 
 #include "board/BoardCanvas.h"
 #include "board/BoardColors.h"
-#include "board/MoveBox.h"
 #include "pictures/BasePicture.h"
 #include "widgets/SkipOnFailure.h"
 #include "window/PlayKeys.h"
@@ -32,33 +31,30 @@ Main::Main(ProgramState& state, MainServices& services)
     : state_(state), services_(services),
       toolBar_(std::make_unique<ToolBar>(
           QString::fromStdString((services.programFolder / "icons" / "toolbar").string()))),
+      client_(new QWidget(this)),
+      board_(state.game, *this, client_, BoardPace{services.slideStepMs, services.shuffleShowMs}),
       hof_(state.hall, state.settings, state.hofRank, *this, services.dataFolder),
-      play_(state.game, roles()), hints_(state.game, roles(), play_),
-      keyboard_(state.game, *this, play_), flow_(state.game, roles(), play_, services.random),
+      results_(board_, hof_), play_(state.game, roles()), hints_(state.game, roles(), play_),
+      keyboard_(state.game, board_, play_), flow_(state.game, roles(), play_, services.random),
       open_(state.game, state.settings, roles(), play_),
       effects_(state.settings, state.audio, services.sound, *this, services.programFolder.string()),
       music_(state.settings, state.audio, services.midi, effects_, *this, services.random,
              services.programFolder.string()) {
-    client_ = new QWidget(this);
     client_->setAutoFillBackground(true);
     QPalette navy = client_->palette();
     navy.setColor(QPalette::Window, boardColors::windowBackground());
     client_->setPalette(navy);
     setCentralWidget(client_);
 
-    basePic = new BasePicture(client_);
-    basePic->hide();
-    basePic->onClick = [this] { skipOnFailure([this] { hints_.basePic_Click(); }); };
-    Picture1 = new BoardCanvas(state_.game, *basePic, client_);
-    Picture1->move(0, 0);
-    Picture1->onMouseDown = [this](int button, float x, float y) {
+    board_.solution().onClick = [this] { skipOnFailure([this] { hints_.basePic_Click(); }); };
+    board_.canvas().onMouseDown = [this](int button, float x, float y) {
         skipOnFailure([&] {
+            if (board_.animating())
+                return; // the board takes no clicks while it moves
             keyboard_.boardClicked();
             play_.Picture1_MouseDown(button, x, y);
         });
     };
-    moveBox = new MoveBox(client_);
-    moveBox->hide();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(200);
@@ -88,7 +84,7 @@ Main::Main(ProgramState& state, MainServices& services)
 }
 
 GameHost Main::roles() {
-    return GameHost{*this, *this, *this, *this, *this, *this, *this, hof_};
+    return GameHost{board_, board_, *this, *this, *this, *this, *this, results_};
 }
 
 Main::~Main() {
@@ -162,6 +158,8 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
         event->accept(); // the key comes to us as a key press, not as a menu shortcut
         return true;
     }
+    if (board_.animating())
+        return true; // the board's keys are not taken while it moves
     if (keyOfPlay && !state_.game.play.peekShown) {
         skipOnFailure([&] { keyboard_.keyDown(*playKey, key->isAutoRepeat()); });
         return true;
@@ -175,7 +173,10 @@ void Main::closeEvent(QCloseEvent* event) {
     // A shut-down that fails half-way is called off like a failed save, with nothing left
     // marked as done: the player may save or exit again.
     bool closing = false;
-    skipOnFailure([&] { closing = unloaded_ || Form_Unload(); });
+    skipOnFailure([&] {
+        board_.finishAnimation(); // what the last move had still to show comes first
+        closing = unloaded_ || Form_Unload();
+    });
     if (!closing) {
         unloaded_ = false;
         event->ignore();
@@ -218,6 +219,8 @@ void Main::Btn_Click(int index) {
 
 void Main::Timer2_Timer() {
     Timer2->stop();
+    if (board_.animating())
+        return; // no command while the board moves
     if (pendingCmd == 1)
         MenuToolbar_Click();
     else
@@ -225,13 +228,13 @@ void Main::Timer2_Timer() {
 }
 
 void Main::Timer1_Timer() {
-    Picture1->Timer1_Timer();
+    board_.blink();
 }
 
 void Main::Timer4_Timer() {
     const IdleTick tick = idle_.Timer4_Timer(state_.game.play.gameOn, isMinimized());
     if (tick.hideBoard)
-        Picture1->hide();
+        board_.hideBoard();
     if (tick.interval)
         Timer4->setInterval(*tick.interval);
     if (tick.stop)

@@ -12,7 +12,9 @@
 #include "rules/Play.h"
 #include "sound/Music.h"
 #include "sound/SoundEffects.h"
+#include "window/BoardPresenter.h"
 #include "window/ProgramState.h"
+#include "window/ResultsAfterAnimation.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -24,13 +26,10 @@ class QTimer;
 
 namespace tessary {
 
-class BasePicture;
 class Beep;
-class BoardCanvas;
 class FileChooser;
 class MainDialogs;
 class MidiControl;
-class MoveBox;
 class RandomSource;
 class Shell;
 class SoundService;
@@ -49,15 +48,14 @@ struct MainServices {
     RandomSource& random;
     std::filesystem::path programFolder;
     std::filesystem::path dataFolder;
-    int slideStepMs = 12;    // pace of an assist's slide
-    int shuffleShowMs = 900; // the longest the shuffle takes to watch
+    int slideStepMs = BoardPace{}.slideStepMs;     // pace of an assist's slide
+    int shuffleShowMs = BoardPace{}.shuffleShowMs; // the longest the shuffle takes to watch
 };
 
-// The game's one top-level window: the board, the menus, the timers, and the place where the
-// rules meet the screen, the speakers and the dialogs.
+// The game's one top-level window: the menus, the timers, and the place where the rules meet
+// the screen, the speakers and the dialogs. The board and what shows over it are the board
+// presenter's.
 class Main : public QMainWindow,
-             public BoardView,
-             public BoardOverlays,
              public SoundPlayer,
              public ToolbarView,
              public WindowControls,
@@ -99,7 +97,6 @@ class Main : public QMainWindow,
     void Timer4_Timer();
 
     ToolBar& toolBar() { return *toolBar_; }
-    const QImage& basePicture() const;
     int pendingCmd = 0;
 
     Play& play() { return play_; }
@@ -107,13 +104,9 @@ class Main : public QMainWindow,
     Music& music() { return music_; }
     SoundEffects& effects() { return effects_; }
 
-    // BoardView, SoundPlayer, ToolbarView, WindowControls, GameDialogs, PuzzleFiles: the
-    // roles the rules ask of the screen and the windows.
-    void drawCell(int col, int row) override;
-    void Picture1_Paint() override;
-    void drawSelectionOutline(int col, int row) override;
-    void bringBoardToFront() override;
-    void showBoard() override;
+    // SoundPlayer, ToolbarView, WindowControls, GameDialogs, PuzzleFiles: the roles the rules
+    // ask of the speakers, the toolbar and the windows. While the board moves, what the player
+    // would see or hear of them waits for it, with the board's own.
     void playsfx(int n) override;
     void setBlinkTimer(bool on) override;
     void setSaveEnabled(bool on) override;
@@ -121,16 +114,10 @@ class Main : public QMainWindow,
     bool toolbarVisible() const override;
     void setToolbarFinishedLayout() override;
     void showScoreWindow(const std::string& performanceText) override;
-    void showSolutionPicture() override;
-    void hideSolutionPicture() override;
-    void drawMark(int col, int row, MarkColor fill) override;
     bool smallImageVisible() const override;
     void showSmallImage(int boardW, int boardH) override;
     void hideSmallImage() override;
     void setToolbarCaption(const std::string& caption) override;
-    void showMoveBox(int left, int top, GridPos home) override;
-    void moveMoveBox(int left, int top) override;
-    void hideMoveBox() override;
     void minimizeMain() override;
     void setDefaultPointer() override;
     bool showNewPuzzleDialog() override;
@@ -141,8 +128,6 @@ class Main : public QMainWindow,
     std::optional<std::string> chooseGameToOpen() override;
     void showCritical(const std::string& text) override;
     void applyLayout() override;
-    void shuffleProgress(int done, int total) override;
-    void setBoardInputEnabled(bool on) override;
 
     // HofEntryHost: the windows and links of a new Hall of Fame entry.
     bool showNameEntry(int rank) override;
@@ -167,13 +152,10 @@ class Main : public QMainWindow,
     // Window tests reach these through MainWindowProbe, never directly.
     friend class MainWindowProbe;
 
-    // The board's own widgets, the window's timers and its menu entries keep the game's names.
-    BoardCanvas* Picture1 = nullptr; // the board the player plays on
-    BasePicture* basePic = nullptr;  // the solved picture, shown over the board by F3
-    MoveBox* moveBox = nullptr;      // the tile an assist slides home
-    QTimer* Timer1 = nullptr;        // 200 ms: the selection's blink while a game is in play
-    QTimer* Timer2 = nullptr;        // 10 ms, once: runs a toolbar button's command
-    QTimer* Timer4 = nullptr;        // idle: hides a finished board after a while
+    // The window's timers and its menu entries keep the game's names.
+    QTimer* Timer1 = nullptr; // 200 ms: the selection's blink while a game is in play
+    QTimer* Timer2 = nullptr; // 10 ms, once: runs a toolbar button's command
+    QTimer* Timer4 = nullptr; // idle: hides a finished board after a while
     QAction* MenuNewGame = nullptr;
     QAction* MenuOpenGame = nullptr;
     QAction* MenuSave = nullptr;
@@ -200,7 +182,10 @@ class Main : public QMainWindow,
     ProgramState& state_;
     MainServices& services_;
     std::unique_ptr<ToolBar> toolBar_;
+    QWidget* client_ = nullptr; // the window's inside, where the board goes
+    BoardPresenter board_;
     HofEntryFlow hof_;
+    ResultsAfterAnimation results_;
     Play play_;
     Hints hints_;
     KeyboardPlay keyboard_;
@@ -210,8 +195,6 @@ class Main : public QMainWindow,
     Music music_;
     IdleHiding idle_;
     std::optional<PreparedBoard> prepared_;
-    QWidget* client_ = nullptr;
-    qint64 shuffleStartMs_ = 0;
     bool unloaded_ = false;
     bool sessionEnding_ = false;
 };

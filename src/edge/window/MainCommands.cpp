@@ -48,7 +48,7 @@ void Main::Form_Load() {
         services_.CMD1.InitDir =
             (QDir(documents).exists() ? documents : QDir::homePath()).toStdString();
     }
-    Picture1->move(0, 0);
+    board_.canvas().move(0, 0);
     setWindowState(Qt::WindowNoState);
     music_.pickRandomMidi();
     music_.setSoundMenus();
@@ -78,10 +78,12 @@ bool Main::Form_Unload() {
 }
 
 void Main::MenuNewGame_Click() {
+    board_.finishAnimation(); // a new game cuts short what the board was showing
     flow_.newPuzzle();
 }
 
 void Main::MenuOpenGame_Click() {
+    board_.finishAnimation();
     open_.openGame();
 }
 
@@ -91,6 +93,7 @@ void Main::MenuExit_Click() {
 
 void Main::endSession() {
     sessionEnding_ = true;
+    board_.finishAnimation();
 }
 
 // The game in play when the session ends, written with no question asked to a fixed name in
@@ -147,6 +150,8 @@ void Main::MenuPerformance_Click() {
 }
 
 bool Main::showNameEntry(int rank) {
+    if (sessionEnding_)
+        return false; // as the entry cancelled: the name last typed is kept
     return services_.dialogs.showNameEntry(this, rank, state_.settings,
                                            [this] { playsfx(sfx::kNameEntry); });
 }
@@ -160,6 +165,8 @@ void Main::openLink(const std::string& address) {
 }
 
 void Main::showHofWindow() {
+    if (sessionEnding_)
+        return;
     if (state_.hall.hofCount == 0)
         showMessage("Hof was recently cleared");
     services_.dialogs.showHof(this, state_.hall, services_.dataFolder, services_.shell);

@@ -1,0 +1,116 @@
+#include "window/BoardPresenter.h"
+
+#include "board/BoardCanvas.h"
+#include "board/BoardColors.h"
+#include "board/BoardPreparation.h"
+#include "board/MoveBox.h"
+#include "pictures/BasePicture.h"
+
+#include <QWidget>
+
+#include <utility>
+
+namespace tessary {
+
+BoardPresenter::BoardPresenter(const GameState& state, SoundPlayer& sounds, QWidget* client,
+                               BoardPace pace)
+    : basePic(new BasePicture(client)), Picture1(new BoardCanvas(state, *basePic, client)),
+      moveBox(new MoveBox(client)), sounds_(sounds), pace_(pace),
+      animation_(state, *Picture1, *basePic, *moveBox) {
+    basePic->hide();
+    Picture1->move(0, 0);
+    moveBox->hide();
+    animation_.onFinished = [this] { runWaiting(); };
+}
+
+void BoardPresenter::afterAnimation(std::function<void()> step) {
+    if (animating())
+        waiting_.push_back(std::move(step));
+    else
+        step();
+}
+
+void BoardPresenter::finishAnimation() {
+    animation_.finish();
+}
+
+// Taken whole before any of it runs, so a step that fails leaves nothing waiting behind it.
+void BoardPresenter::runWaiting() {
+    std::vector<std::function<void()>> steps;
+    steps.swap(waiting_);
+    for (const auto& step : steps)
+        step();
+}
+
+void BoardPresenter::drawCell(int col, int row) {
+    afterAnimation([this, col, row] { Picture1->drawCell(col, row); });
+}
+
+void BoardPresenter::Picture1_Paint() {
+    afterAnimation([this] {
+        Picture1->show();
+        Picture1->Picture1_Paint();
+    });
+}
+
+void BoardPresenter::drawSelectionOutline(int col, int row) {
+    afterAnimation([this, col, row] { Picture1->drawSelectionOutline(col, row); });
+}
+
+void BoardPresenter::drawMark(int col, int row, MarkColor fill) {
+    afterAnimation([this, col, row, fill] {
+        Picture1->drawMark(col, row,
+                           fill == MarkColor::Blue ? boardColors::missingMark()
+                                                   : boardColors::placedMark());
+    });
+}
+
+void BoardPresenter::bringBoardToFront() {
+    afterAnimation([this] { Picture1->raise(); });
+}
+
+void BoardPresenter::showBoard() {
+    afterAnimation([this] { Picture1->show(); });
+}
+
+void BoardPresenter::hideBoard() {
+    Picture1->hide();
+}
+
+void BoardPresenter::setBoardInputEnabled(bool on) {
+    afterAnimation([this, on] { Picture1->setEnabled(on); });
+}
+
+void BoardPresenter::showSolutionPicture() {
+    afterAnimation([this] {
+        basePic->show();
+        basePic->raise();
+    });
+}
+
+void BoardPresenter::hideSolutionPicture() {
+    afterAnimation([this] { basePic->hide(); });
+}
+
+void BoardPresenter::showShuffle(const ShuffleMoves& moves) {
+    finishAnimation();
+    animation_.playShuffle(moves, pace_.shuffleShowMs);
+}
+
+void BoardPresenter::showSlide(const SlidePath& slide) {
+    finishAnimation();
+    sounds_.playsfx(slide.sound);
+    animation_.playSlide(slide, pace_.slideStepMs);
+}
+
+void BoardPresenter::applyPrepared(const PreparedBoard& prepared, GameState& game) {
+    finishAnimation();
+    applyPreparedBoard(prepared, game, *Picture1, *basePic);
+}
+
+void BoardPresenter::blink() {
+    if (!animating())
+        Picture1->Timer1_Timer();
+}
+
+} // namespace tessary
