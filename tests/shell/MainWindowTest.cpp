@@ -520,12 +520,13 @@ TEST_F(MainWindowTest, TheSlideIsWatchedAfterTheGameHasMovedOn) {
     ASSERT_EQ(sound.played.size(), 1u);
     EXPECT_NE(sound.played[0].find("sound13.wav"), std::string::npos);
 
-    // Neither keys nor clicks act while the piece slides.
+    // Keys and clicks wait while the piece slides.
     const GridPos selected{s.play.selX, s.play.selY};
     QTest::keyClick(main.get(), Qt::Key_F2);
     clickCell(Qt::LeftButton, from.x == 1 ? 2 : 1, 1);
     EXPECT_FALSE(s.play.showMisplaced);
     EXPECT_EQ((GridPos{s.play.selX, s.play.selY}), selected);
+    EXPECT_EQ(sound.played.size(), 1u);
 
     // The tile ends exactly over the home cell, showing the piece itself.
     const int w = s.board.pieceW, h = s.board.pieceH;
@@ -538,12 +539,13 @@ TEST_F(MainWindowTest, TheSlideIsWatchedAfterTheGameHasMovedOn) {
               base.pixel(homeCell.x() + w / 2, homeCell.y() + h / 2));
     EXPECT_EQ(sound.played.size(), 1u);
 
-    // Landed: the tile goes, the swap is drawn and heard.
+    // Landed: the tile goes, the swap is drawn and heard, then the key and the click act.
     probe().animation().nextFrame();
     EXPECT_FALSE(probe().animation().playing());
     EXPECT_TRUE(probe().slidingTile().isHidden());
-    EXPECT_EQ(sound.played.size(), 2u);
     EXPECT_TRUE(boardShowsTheGame());
+    EXPECT_TRUE(s.play.showMisplaced);
+    EXPECT_EQ(sound.played.size(), 3u);
 }
 
 // A new board shows the finished picture for half the shuffle's time, then the exchanges in

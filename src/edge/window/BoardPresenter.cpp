@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <iterator>
 #include <utility>
 
 namespace tessary {
@@ -30,16 +31,27 @@ void BoardPresenter::afterAnimation(std::function<void()> step) {
         step();
 }
 
+// What waited may start another animation (a key pressed during a slide): that one is
+// finished too.
 void BoardPresenter::finishAnimation() {
-    animation_.finish();
+    while (animating())
+        animation_.finish();
 }
 
-// Taken whole before any of it runs, so a step that fails leaves nothing waiting behind it.
+// The steps run in order until one starts another animation; the rest then wait for that
+// one, after what it holds back itself. They are taken whole before any runs, so a step that
+// fails leaves nothing waiting behind it.
 void BoardPresenter::runWaiting() {
     std::vector<std::function<void()>> steps;
     steps.swap(waiting_);
-    for (const auto& step : steps)
-        step();
+    for (auto step = steps.begin(); step != steps.end(); ++step) {
+        (*step)();
+        if (animating()) {
+            waiting_.insert(waiting_.end(), std::make_move_iterator(step + 1),
+                            std::make_move_iterator(steps.end()));
+            return;
+        }
+    }
 }
 
 void BoardPresenter::drawCell(int col, int row) {

@@ -50,8 +50,8 @@ class BoardPresenter : public QObject, public BoardView, public BoardOverlays {
     void hideSolutionPicture() override;
     void showSlide(const SlidePath& slide) override;
 
-    // True while the board moves: the player's board input, function keys and toolbar
-    // commands are not taken meanwhile.
+    // True while the board moves: the player's board input, keys and toolbar commands wait
+    // (through afterAnimation) until it has stopped.
     bool animating() const { return animation_.playing(); }
     // Runs `step` now, or once the animation on the board has ended.
     void afterAnimation(std::function<void()> step);

@@ -48,11 +48,12 @@ Main::Main(ProgramState& state, MainServices& services)
 
     board_.solution().onClick = [this] { skipOnFailure([this] { hints_.basePic_Click(); }); };
     board_.canvas().onMouseDown = [this](int button, float x, float y) {
+        // A click while the board moves acts once it has stopped.
         skipOnFailure([&] {
-            if (board_.animating())
-                return; // the board takes no clicks while it moves
-            keyboard_.boardClicked();
-            play_.Picture1_MouseDown(button, x, y);
+            board_.afterAnimation([this, button, x, y] {
+                keyboard_.boardClicked();
+                play_.Picture1_MouseDown(button, x, y);
+            });
         });
     };
 
@@ -158,14 +159,16 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
         event->accept(); // the key comes to us as a key press, not as a menu shortcut
         return true;
     }
-    if (board_.animating())
-        return true; // the board's keys are not taken while it moves
+    // A key pressed while the board moves acts once it has stopped.
+    const bool repeat = key->isAutoRepeat();
     if (keyOfPlay && !state_.game.play.peekShown) {
-        skipOnFailure([&] { keyboard_.keyDown(*playKey, key->isAutoRepeat()); });
+        skipOnFailure([&] {
+            board_.afterAnimation([this, k = *playKey, repeat] { keyboard_.keyDown(k, repeat); });
+        });
         return true;
     }
-    if (!key->isAutoRepeat() || !state_.game.play.peekShown)
-        skipOnFailure([&] { hints_.Form_KeyDown(code); });
+    if (!repeat || !state_.game.play.peekShown)
+        skipOnFailure([&] { board_.afterAnimation([this, code] { hints_.Form_KeyDown(code); }); });
     return true; // handled here: it goes no further
 }
 
@@ -219,12 +222,13 @@ void Main::Btn_Click(int index) {
 
 void Main::Timer2_Timer() {
     Timer2->stop();
-    if (board_.animating())
-        return; // no command while the board moves
-    if (pendingCmd == 1)
-        MenuToolbar_Click();
-    else
-        hints_.runCommand(pendingCmd);
+    // A command given while the board moves runs once it has stopped.
+    board_.afterAnimation([this, command = pendingCmd] {
+        if (command == 1)
+            MenuToolbar_Click();
+        else
+            hints_.runCommand(command);
+    });
 }
 
 void Main::Timer1_Timer() {
