@@ -29,6 +29,7 @@ class HintsTest : public ::testing::Test {
         s.play.selY = int16_t(row);
     }
     int costs() const { return s.play.peeks + s.play.assists + s.play.swaps + s.play.goodSwaps; }
+    void assistFailsOnceThenPlayGoesOn(Command command, const std::string& failingCall);
 };
 
 TEST_F(HintsTest, WithNoGameInPlayOnlyToolbarAndMinimiseWork) {
@@ -133,14 +134,14 @@ TEST_F(HintsTest, F7FetchesThePieceSlidingItInAStraightLineAndClearsTheSelection
     EXPECT_EQ(s.play.assists, 1);
     EXPECT_EQ(s.play.swaps, 0);
     EXPECT_EQ(s.play.goodSwaps, 0);
-    const auto tiles = host.only({"tile"});
-    ASSERT_EQ(tiles.size(), 27u);
-    EXPECT_EQ(tiles.front(), "tile show 20,0 piece 1,1");
-    EXPECT_EQ(tiles[13], "tile 10,0"); // halfway (12.5 of 25 steps across 20 pixels)
-    EXPECT_EQ(tiles[25], "tile 0,0");  // exactly over the target cell
-    EXPECT_EQ(tiles[26], "tile hide");
-    // The slide sounds before the landing swap's sound; the outline left behind is removed.
-    EXPECT_EQ(host.only({"sfx"}), (Calls{"sfx 12", "sfx 4"}));
+    ASSERT_EQ(host.slides.size(), 1u);
+    const SlidePath& slide = host.slides[0];
+    EXPECT_EQ(slide.tileAt(0, 10, 10), (BoardPixel{20, 0}));
+    EXPECT_EQ(slide.tileAt(13, 10, 10), (BoardPixel{10, 0})); // 12.5 of 25 steps across 20 pixels
+    EXPECT_EQ(slide.tileAt(SlidePath::kSteps, 10, 10), (BoardPixel{0, 0})); // over the target
+    // The slide and its sound come before the landing swap and its sound; the outline left
+    // behind is removed.
+    EXPECT_EQ(host.only({"slide", "sfx"}), (Calls{"slide 3,1>1,1 piece 1,1 sfx 12", "sfx 4"}));
     EXPECT_EQ(host.calls.back(), "drawCell 3,1");
 }
 
@@ -165,10 +166,37 @@ TEST_F(HintsTest, F8SlidesDownAColumn) {
     arrangeBoard(s, {{"1,2"}, {"1,1"}}, 10, 8);
     select(1, 1);
     hints.sendPieceHome();
-    const auto tiles = host.only({"tile"});
-    EXPECT_EQ(tiles.front(), "tile show 0,0 piece 1,2");
-    EXPECT_EQ(tiles[25], "tile 0,8");
-    EXPECT_EQ(host.only({"sfx"}).front(), "sfx 13");
+    EXPECT_EQ(host.only({"slide", "sfx"}).front(), "slide 1,1>1,2 piece 1,2 sfx 13");
+    EXPECT_EQ(host.slides.back().tileAt(0, 10, 8), (BoardPixel{0, 0}));
+    EXPECT_EQ(host.slides.back().tileAt(SlidePath::kSteps, 10, 8), (BoardPixel{0, 8}));
+}
+
+// An assist that fails half-way (here the host fails once) leaves no assist running: the
+// next one works, and the next swap of the player's own scores and reaches the Hall of Fame.
+void HintsTest::assistFailsOnceThenPlayGoesOn(Command command, const std::string& failingCall) {
+    arrangeBoard(s, {{"2,1", "3,1", "1,1", "5,1", "4,1"}});
+    select(1, 1);
+    host.failOnce = failingCall;
+    EXPECT_ANY_THROW(hints.run(command));
+    EXPECT_FALSE(s.play.assistMove);
+    // One more assist puts the rest of the first three pieces home.
+    select(command == kF7 ? 2 : 1, 1);
+    hints.run(command);
+    EXPECT_EQ(s.play.assists, 1);
+    EXPECT_TRUE(s.isSolved(1, 1) && s.isSolved(2, 1) && s.isSolved(3, 1));
+    select(4, 1);
+    play.doSwap(s.play.selX, s.play.selY, 5, 1);
+    EXPECT_EQ(s.play.goodSwaps, 2);
+    EXPECT_FALSE(s.play.gameOn);
+    EXPECT_EQ(host.only({"enterHof"}).size(), 1u);
+}
+
+TEST_F(HintsTest, AFetchThatFailsHalfWayLeavesTheNextFetchAndSwapWorking) {
+    assistFailsOnceThenPlayGoesOn(kF7, "drawCell");
+}
+
+TEST_F(HintsTest, ASendHomeThatFailsHalfWayLeavesTheNextSendAndSwapWorking) {
+    assistFailsOnceThenPlayGoesOn(kF8, "sfx 4");
 }
 
 } // namespace

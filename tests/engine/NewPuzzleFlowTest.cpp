@@ -60,8 +60,8 @@ TEST_F(NewPuzzleFlowTest, ASinglePuzzleStartsShuffledWithFreshCounters) {
     EXPECT_EQ(s.puzzle.puzFile[1], "/pics/harbour.jpg");
     EXPECT_EQ(s.puzzle.puzPath, "/pics/harbour.jpg");
     EXPECT_TRUE(boardConsistent(s));
-    // One exchange per cell, each redrawing its two cells; then play begins.
-    EXPECT_EQ(host.only({"drawCell"}).size(), 2u * 30u);
+    // One exchange per cell, shown to the player once made; then play begins.
+    EXPECT_EQ(host.only({"shuffle", "drawCell"}), (Calls{"shuffle 30"}));
     EXPECT_EQ(host.calls.back(), "save on");
     EXPECT_EQ(host.only({"blink on", "input on", "solution hide"}),
               (Calls{"solution hide", "input on", "blink on"}));
@@ -241,7 +241,7 @@ TEST(NewPuzzleFlowShuffle, ABoardThatComesOutSolvedIsShuffledAgain) {
     host.onApplyLayout = [&] { play.board().setSize(2, 2); };
     host.chooserAnswers = {{"a.bmp", "a.bmp"}};
     flow.newPuzzle();
-    EXPECT_EQ(host.only({"drawCell"}).size(), 16u); // two passes of four exchanges
+    EXPECT_EQ(host.only({"shuffle"}), (Calls{"shuffle 8"})); // two passes of four exchanges
     EXPECT_GT(s.play.leftToMove, 0);
     EXPECT_TRUE(boardConsistent(s));
 }

@@ -2,6 +2,8 @@
 
 #include "model/GameState.h"
 
+#include <stdexcept>
+
 namespace tessary::testing {
 
 namespace {
@@ -10,8 +12,17 @@ std::string cell(int col, int row) {
 }
 } // namespace
 
+void RecordingHost::record(std::string call) {
+    const bool fail = !failOnce.empty() && call.rfind(failOnce, 0) == 0;
+    calls.push_back(std::move(call));
+    if (fail) {
+        failOnce.clear();
+        throw std::runtime_error("failed: " + calls.back());
+    }
+}
+
 void RecordingHost::drawCell(int col, int row) {
-    calls.push_back("drawCell " + cell(col, row));
+    record("drawCell " + cell(col, row));
 }
 void RecordingHost::Picture1_Paint() {
     solutionShown = false;
@@ -27,7 +38,7 @@ void RecordingHost::showBoard() {
     calls.push_back("board show");
 }
 void RecordingHost::playsfx(int n) {
-    calls.push_back("sfx " + std::to_string(n));
+    record("sfx " + std::to_string(n));
 }
 void RecordingHost::setBlinkTimer(bool on) {
     calls.push_back(on ? "blink on" : "blink off");
@@ -74,14 +85,10 @@ void RecordingHost::hideSmallImage() {
 void RecordingHost::setToolbarCaption(const std::string& caption) {
     calls.push_back("toolbar caption " + caption);
 }
-void RecordingHost::showMoveBox(int left, int top, GridPos home) {
-    calls.push_back("tile show " + cell(left, top) + " piece " + cell(home.x, home.y));
-}
-void RecordingHost::moveMoveBox(int left, int top) {
-    calls.push_back("tile " + cell(left, top));
-}
-void RecordingHost::hideMoveBox() {
-    calls.push_back("tile hide");
+void RecordingHost::showSlide(const SlidePath& slide) {
+    slides.push_back(slide);
+    record("slide " + cell(slide.from.x, slide.from.y) + ">" + cell(slide.to.x, slide.to.y) +
+           " piece " + cell(slide.home.x, slide.home.y) + " sfx " + std::to_string(slide.sound));
 }
 void RecordingHost::minimizeMain() {
     calls.push_back("minimize");
@@ -140,7 +147,9 @@ void RecordingHost::applyLayout() {
     if (onApplyLayout)
         onApplyLayout();
 }
-void RecordingHost::shuffleProgress(int, int) {}
+void RecordingHost::showShuffle(const ShuffleMoves& moves) {
+    record("shuffle " + std::to_string(moves.size()));
+}
 void RecordingHost::setBoardInputEnabled(bool on) {
     calls.push_back(on ? "input on" : "input off");
 }

@@ -48,9 +48,7 @@ class RecordingHost : public BoardView,
     void showSmallImage(int boardW, int boardH) override;
     void hideSmallImage() override;
     void setToolbarCaption(const std::string& caption) override;
-    void showMoveBox(int left, int top, GridPos home) override;
-    void moveMoveBox(int left, int top) override;
-    void hideMoveBox() override;
+    void showSlide(const SlidePath& slide) override;
     void minimizeMain() override;
     SaveOutcome offerSave() override;
     void setDefaultPointer() override;
@@ -62,11 +60,14 @@ class RecordingHost : public BoardView,
     std::optional<std::string> chooseGameToOpen() override;
     void showCritical(const std::string& text) override;
     void applyLayout() override;
-    void shuffleProgress(int done, int total) override;
+    void showShuffle(const ShuffleMoves& moves) override;
     void setBoardInputEnabled(bool on) override;
 
     bool smallImageShown = false;
     bool solutionShown = false; // a full repaint hides it, as on the screen
+    std::vector<SlidePath> slides;
+    // The next call whose text starts with this throws, once: a step failing half-way.
+    std::string failOnce;
     // Scripted dialogs: what the player does in the new-puzzle dialog, the pictures the
     // chooser hands back in turn (file, name; "" for none), whether the pictures load, and
     // the layout.
@@ -87,6 +88,9 @@ class RecordingHost : public BoardView,
     void clear() { calls.clear(); }
 
     std::string lastScoreText;
+
+  private:
+    void record(std::string call);
 };
 
 } // namespace tessary::testing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/BoardAnimation.h"
 #include "board/BoardCanvas.h"
 #include "board/MoveBox.h"
 #include "pictures/BasePicture.h"
@@ -10,8 +11,8 @@
 
 namespace tessary {
 
-// What window tests may reach inside the main window: its menu entries, the board and what
-// shows over it, and its three timers.
+// What window tests may reach inside the main window: its menu entries, the board, what
+// shows over it and its animations, and its three timers.
 class MainWindowProbe {
   public:
     enum class Menu {
@@ -40,9 +41,10 @@ class MainWindowProbe {
                                     main_.MenuCatalog};
         return *entries[static_cast<int>(entry)];
     }
-    BoardCanvas& board() const { return *main_.Picture1; }
-    BasePicture& solutionPicture() const { return *main_.basePic; }
-    MoveBox& slidingTile() const { return *main_.moveBox; }
+    BoardCanvas& board() const { return *main_.board_.Picture1; }
+    BasePicture& solutionPicture() const { return *main_.board_.basePic; }
+    MoveBox& slidingTile() const { return *main_.board_.moveBox; }
+    BoardAnimation& animation() const { return main_.board_.animation_; }
     QTimer& blinkTimer() const { return *main_.Timer1; }
     QTimer& commandTimer() const { return *main_.Timer2; }
     QTimer& idleTimer() const { return *main_.Timer4; }

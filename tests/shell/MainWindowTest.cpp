@@ -70,6 +70,40 @@ class MainWindowTest : public GameWindowFixture {
             QTest::keyClick(main.get(), Qt::Key_Down);
     }
 
+    // Rebuilds the window with animations that take time, played by the test frame by frame.
+    void paceAnimations(int slideStepMs, int shuffleShowMs) {
+        main->close();
+        services->slideStepMs = slideStepMs;
+        services->shuffleShowMs = shuffleShowMs;
+        main = std::make_unique<Main>(state, *services);
+        main->Form_Load();
+    }
+
+    GridPos firstMisplacedCell() const {
+        const GameState& s = state.game;
+        for (int c = 1; c <= s.board.boardAcross; ++c)
+            for (int r = 1; r <= s.board.boardDown; ++r)
+                if (!s.isSolved(c, r))
+                    return {int16_t(c), int16_t(r)};
+        return {};
+    }
+
+    // Every cell of the board picture shows, at its middle, the middle of its piece.
+    bool boardShowsTheGame() {
+        const GameState& s = state.game;
+        const int w = s.board.pieceW, h = s.board.pieceH;
+        const QImage& board = probe().board().picture();
+        const QImage& base = probe().solutionPicture().picture();
+        for (int c = 1; c <= s.board.boardAcross; ++c)
+            for (int r = 1; r <= s.board.boardDown; ++r) {
+                const GridPos piece = s.pieceAt(c, r);
+                if (board.pixel((c - 1) * w + w / 2, (r - 1) * h + h / 2) !=
+                    base.pixel((piece.x - 1) * w + w / 2, (piece.y - 1) * h + h / 2))
+                    return false;
+            }
+        return true;
+    }
+
     std::string fileText(const QString& name) {
         QFile file(dir.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
@@ -465,20 +499,85 @@ TEST_F(MainWindowTest, TheAboutBoxHidesTheToolbarWhileItIsUp) {
 namespace tessary::testing {
 namespace {
 
-TEST_F(MainWindowTest, TheSlideEndsWithThePieceExactlyOverItsHomeCell) {
+// An assist moves the game at once; the window then shows the slide on its timer (played
+// here frame by frame), holding back the swap's drawing and sound until the piece lands.
+TEST_F(MainWindowTest, TheSlideIsWatchedAfterTheGameHasMovedOn) {
+    paceAnimations(12, 0);
+    state.settings.soundOn = true;
     startPuzzle(kSingle, 3, 2, {picture("a.bmp").toStdString()});
     GameState& s = state.game;
+    const GridPos from = firstMisplacedCell();
+    const GridPos home = s.pieceAt.at(from);
+    clickCell(Qt::LeftButton, from.x, from.y);
+    const QImage before = probe().board().picture().copy();
+    sound.played.clear();
+    QTest::keyClick(main.get(), Qt::Key_F8);
+    EXPECT_TRUE(s.isSolved(home.x, home.y));
+    EXPECT_EQ(s.play.assists, 1);
+    ASSERT_TRUE(probe().animation().playing());
+    EXPECT_TRUE(probe().board().picture() == before);
+    ASSERT_EQ(sound.played.size(), 1u);
+    EXPECT_NE(sound.played[0].find("sound13.wav"), std::string::npos);
+
+    // Keys and clicks wait while the piece slides.
+    const GridPos selected{s.play.selX, s.play.selY};
+    QTest::keyClick(main.get(), Qt::Key_F2);
+    clickCell(Qt::LeftButton, from.x == 1 ? 2 : 1, 1);
+    EXPECT_FALSE(s.play.showMisplaced);
+    EXPECT_EQ((GridPos{s.play.selX, s.play.selY}), selected);
+    EXPECT_EQ(sound.played.size(), 1u);
+
+    // The tile ends exactly over the home cell, showing the piece itself.
     const int w = s.board.pieceW, h = s.board.pieceH;
-    main->showMoveBox(0, 0, GridPos{3, 2});
-    main->moveMoveBox(2 * w, h); // where the last step of a slide to cell (3, 2) lands
-    EXPECT_EQ(probe().slidingTile().geometry(),
-              QRect(probe().board().pos() + QPoint(2 * w, h), QSize(w, h)));
-    // The tile shows the piece itself: the same pixels the solved cell has in the picture.
-    const QImage tile = probe().slidingTile().grab().toImage();
-    const QImage base = main->basePicture().copy(2 * w, h, w, h);
-    EXPECT_EQ(tile.pixel(w / 2, h / 2), base.pixel(w / 2, h / 2));
-    main->hideMoveBox();
+    for (int step = 2; step <= SlidePath::kSteps; ++step)
+        probe().animation().nextFrame();
+    const QRect homeCell((home.x - 1) * w, (home.y - 1) * h, w, h);
+    EXPECT_EQ(probe().slidingTile().geometry(), homeCell.translated(probe().board().pos()));
+    const QImage& base = probe().solutionPicture().picture();
+    EXPECT_EQ(probe().slidingTile().grab().toImage().pixel(w / 2, h / 2),
+              base.pixel(homeCell.x() + w / 2, homeCell.y() + h / 2));
+    EXPECT_EQ(sound.played.size(), 1u);
+
+    // Landed: the tile goes, the swap is drawn and heard, then the key and the click act.
+    probe().animation().nextFrame();
+    EXPECT_FALSE(probe().animation().playing());
     EXPECT_TRUE(probe().slidingTile().isHidden());
+    EXPECT_TRUE(boardShowsTheGame());
+    EXPECT_TRUE(s.play.showMisplaced);
+    EXPECT_EQ(sound.played.size(), 3u);
+}
+
+// A new board shows the finished picture for half the shuffle's time, then the exchanges in
+// frames; the game is shuffled and in play from the start, so a save or an exit meanwhile
+// keeps it, and an exit cuts the show short.
+TEST_F(MainWindowTest, TheShuffleIsWatchedWhileTheShuffledGameIsAlreadyInPlay) {
+    paceAnimations(0, 900);
+    startPuzzle(kSingle, 4, 3, {picture("a.bmp").toStdString()});
+    GameState& s = state.game;
+    ASSERT_TRUE(s.play.gameOn);
+    ASSERT_TRUE(probe().animation().playing());
+    EXPECT_TRUE(probe().solutionPicture().isVisible());
+    EXPECT_EQ(probe().animation().frameTimer().interval(), 450);
+
+    // Twelve exchanges, one a frame; the first frame takes the finished picture away.
+    probe().animation().nextFrame();
+    EXPECT_FALSE(probe().solutionPicture().isVisible());
+    for (int frame = 2; frame <= 12; ++frame)
+        probe().animation().nextFrame();
+    EXPECT_TRUE(boardShowsTheGame());
+    probe().animation().nextFrame();
+    EXPECT_FALSE(probe().animation().playing());
+
+    startPuzzle(kSingle, 4, 3, {picture("b.bmp").toStdString()});
+    ASSERT_TRUE(probe().animation().playing());
+    const std::string file = dir.filePath("shuffling.sav").toStdString();
+    savedGames.answers = {file};
+    probe().menu(Menu::Save).trigger();
+    EXPECT_EQ(fileText("shuffling.sav"), savedGameText(s, state.settings));
+    savedGames.answers = {std::nullopt};
+    main->close();
+    EXPECT_FALSE(probe().animation().playing());
+    EXPECT_TRUE(boardShowsTheGame());
 }
 
 } // namespace
@@ -577,6 +676,15 @@ TEST_F(MainWindowTest, AFailureInsideAHandlerIsSkippedAndPlayGoesOn) {
     EXPECT_TRUE(s.play.gameOn);
     clickCell(Qt::LeftButton, misplaced.x, misplaced.y);
     EXPECT_EQ((GridPos{s.play.selX, s.play.selY}), misplaced);
+
+    // A shut-down that fails is called off, and the next one goes ahead.
+    savedGames.onShow = [] { throw std::runtime_error("the chooser failed"); };
+    EXPECT_NO_THROW(main->close());
+    EXPECT_TRUE(main->isVisible());
+    savedGames.onShow = nullptr;
+    savedGames.answers = {std::nullopt};
+    main->close();
+    EXPECT_FALSE(main->isVisible());
 }
 
 TEST_F(MainWindowTest, AHiddenFinishedBoardStopsTheIdleTimerUntilAGameIsInPlay) {

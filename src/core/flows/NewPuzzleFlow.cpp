@@ -60,10 +60,13 @@ void NewPuzzleFlow::newPuzzle() {
     board.placeHome();
     // A small board can come out of the shuffle with every piece home, leaving a game with
     // nothing to do that can never be finished: shuffle it again.
+    ShuffleMoves moves;
     do {
-        board.shuffle(random_);
+        const ShuffleMoves more = board.shuffle(random_);
+        moves.insert(moves.end(), more.begin(), more.end());
         board.countLeft();
     } while (s_.play.leftToMove == 0 && s_.board.boardAcross * s_.board.boardDown > 1);
+    host_.board.showShuffle(moves);
     host_.overlays.hideSolutionPicture();
     host_.board.setBoardInputEnabled(true);
     s_.play.gameOn = true;

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "model/GridPos.h"
+#include "ports/BoardMotion.h"
 
 namespace tessary {
 
 // What shows over the board for a moment: the solution picture, and the tile that slides
-// during an assist. Positions are board pixels.
+// during an assist.
 class BoardOverlays {
   public:
     virtual ~BoardOverlays() = default;
@@ -13,10 +13,9 @@ class BoardOverlays {
     virtual void showSolutionPicture() = 0;
     virtual void hideSolutionPicture() = 0;
     virtual bool solutionPictureShown() const = 0;
-    // The moving tile showing the piece whose home is `home`.
-    virtual void showMoveBox(int left, int top, GridPos home) = 0;
-    virtual void moveMoveBox(int left, int top) = 0;
-    virtual void hideMoveBox() = 0;
+    // An assist's slide, its sound starting with it. The game has already moved on: what the
+    // rules show after it is seen and heard once the piece has landed.
+    virtual void showSlide(const SlidePath& slide) = 0;
 };
 
 } // namespace tessary

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ports/BoardMotion.h"
+
 namespace tessary {
 
 // The board on screen, as the rules see it: cells, outlines and marks. Positions are cells.
@@ -16,8 +18,9 @@ class BoardView {
     virtual void bringBoardToFront() = 0;
     // Shows the board picture again as it was last drawn (the idle timer may have hidden it).
     virtual void showBoard() = 0;
-    // Called after every exchange of the shuffle, so the player can watch it happen.
-    virtual void shuffleProgress(int done, int total) = 0;
+    // The shuffle just made, exchange by exchange from the board as it was before it, for the
+    // player to watch; the game is already in its shuffled state.
+    virtual void showShuffle(const ShuffleMoves& moves) = 0;
     virtual void setBoardInputEnabled(bool on) = 0;
 };
 

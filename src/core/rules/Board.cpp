@@ -38,17 +38,19 @@ int drawIndex(RandomSource& random, int n) {
 }
 } // namespace
 
-void Board::shuffle(RandomSource& random) {
+ShuffleMoves Board::shuffle(RandomSource& random) {
     const int across = s_.board.boardAcross;
     const int down = s_.board.boardDown;
-    int done = 0;
+    ShuffleMoves moves;
+    moves.reserve(static_cast<std::size_t>(std::max(0, across * down)));
     for (int c = 1; c <= across; ++c)
         for (int r = 1; r <= down; ++r) {
             const int x = drawIndex(random, across);
             const int y = drawIndex(random, down);
-            swapCells(c, r, x, y, true);
-            view_.shuffleProgress(++done, across * down);
+            swapCells(c, r, x, y, false);
+            moves.push_back({GridPos{int16_t(c), int16_t(r)}, GridPos{int16_t(x), int16_t(y)}});
         }
+    return moves;
 }
 
 void Board::countLeft() {

@@ -20,9 +20,10 @@ class Board {
     // Every piece at home.
     void placeHome();
 
-    // One exchange per cell, column by column; each partner's column is drawn before its row.
-    // The host hears of each exchange, so the player can watch the board shuffle.
-    void shuffle(RandomSource& random);
+    // One exchange per cell, column by column, each cell with a partner drawn at random
+    // (column before row). Nothing is drawn: the exchanges are handed back, in order, so the
+    // player can be shown them.
+    ShuffleMoves shuffle(RandomSource& random);
 
     // Recomputes leftToMove: the cells whose piece is not at home.
     void countLeft();

@@ -4,7 +4,6 @@
 #include "model/GameName.h"
 #include "model/SoundNumbers.h"
 
-#include <cmath>
 #include <string>
 
 namespace tessary {
@@ -100,66 +99,65 @@ void Hints::showPlaced() {
     markCells(false, BoardView::MarkColor::Green);
 }
 
-// The piece travels from one cell to another in equal steps, in a straight line, and ends
-// exactly over the end cell. Positions are board pixels.
-void Hints::slide(GridPos from, GridPos to, GridPos home, int sound) {
-    const int w = s_.board.pieceW;
-    const int h = s_.board.pieceH;
-    host_.overlays.showMoveBox((from.x - 1) * w, (from.y - 1) * h, home);
-    host_.sounds.playsfx(sound);
-    for (int i = 1; i <= kSlideSteps; ++i) {
-        const double col = double(to.x - from.x) * i / kSlideSteps + from.x - 1;
-        const double row = from.y + double(to.y - from.y) * i / kSlideSteps - 1;
-        host_.overlays.moveMoveBox(static_cast<int>(std::lround(col * w)),
-                                   static_cast<int>(std::lround(row * h)));
+namespace {
+
+// The landing swap of an assist earns no credit. The mark never outlives the swap, even one
+// that fails half-way, or every later swap would score nothing.
+class AssistMark {
+  public:
+    explicit AssistMark(bool& mark) : mark_(mark) { mark_ = true; }
+    ~AssistMark() { mark_ = false; }
+    AssistMark(const AssistMark&) = delete;
+    AssistMark& operator=(const AssistMark&) = delete;
+
+  private:
+    bool& mark_;
+};
+
+} // namespace
+
+// The selected piece lands on `target` with an ordinary swap, and the assist is counted.
+void Hints::land(GridPos target) {
+    {
+        const AssistMark mark(s_.play.assistMove);
+        play_.doSwap(s_.play.selX, s_.play.selY, target.x, target.y);
     }
-    host_.overlays.hideMoveBox();
+    addToCounter(s_.play.assists, 1);
 }
 
 void Hints::fetchCorrectPiece() {
-    if (!s_.play.gameOn || fetchBusy_)
+    if (!s_.play.gameOn)
         return;
-    fetchBusy_ = true;
     if (s_.play.selX == 0) {
         host_.sounds.playsfx(sfx::kNothingToFetch);
-        fetchBusy_ = false;
         return;
     }
     const GridPos wanted{s_.play.selX, s_.play.selY};
     const GridPos source = s_.cellOf.at(wanted);
     s_.play.selX = source.x;
     s_.play.selY = source.y;
-    slide(source, wanted, wanted, sfx::kFetchSlide);
-    s_.play.assistMove = true;
-    play_.doSwap(s_.play.selX, s_.play.selY, wanted.x, wanted.y);
-    addToCounter(s_.play.assists, 1);
-    s_.play.assistMove = false;
+    // The game does not wait for the slide: the piece lands at once.
+    host_.overlays.showSlide({source, wanted, wanted, sfx::kFetchSlide});
+    land(wanted);
     if (s_.play.selX != 0) {
         const GridPos left{s_.play.selX, s_.play.selY};
         s_.play.selX = 0;
         s_.play.selY = 0;
         host_.board.drawCell(left.x, left.y);
     }
-    fetchBusy_ = false;
 }
 
 void Hints::sendPieceHome() {
-    if (!s_.play.gameOn || sendBusy_)
+    if (!s_.play.gameOn)
         return;
-    sendBusy_ = true;
     if (s_.play.selX == 0) {
         host_.sounds.playsfx(sfx::kNothingToSend);
-        sendBusy_ = false;
         return;
     }
     const GridPos selected{s_.play.selX, s_.play.selY};
     const GridPos home = s_.pieceAt.at(selected);
-    slide(selected, home, home, sfx::kSendSlide);
-    s_.play.assistMove = true;
-    play_.doSwap(s_.play.selX, s_.play.selY, home.x, home.y);
-    addToCounter(s_.play.assists, 1);
-    s_.play.assistMove = false;
-    sendBusy_ = false;
+    host_.overlays.showSlide({selected, home, home, sfx::kSendSlide});
+    land(home);
 }
 
 void Hints::toggleToolbar() {

@@ -11,8 +11,6 @@ namespace tessary {
 // for the player, and the toolbar and minimise conveniences.
 class Hints {
   public:
-    static constexpr int kSlideSteps = 25;
-
     Hints(GameState& state, GameHost host, Play& play) : s_(state), host_(host), play_(play) {}
 
     // A function key's or a toolbar button's command.
@@ -39,13 +37,11 @@ class Hints {
 
   private:
     void markCells(bool solvedCells, BoardView::MarkColor fill);
-    void slide(GridPos from, GridPos to, GridPos home, int sound);
+    void land(GridPos target);
 
     GameState& s_;
     GameHost host_;
     Play& play_;
-    bool fetchBusy_ = false;
-    bool sendBusy_ = false;
 };
 
 } // namespace tessary

@@ -10,8 +10,11 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <optional>
+#include <stdexcept>
 
 namespace tessary {
 
@@ -45,6 +48,22 @@ void copyRect(QImage& dst, QPoint at, const QImage& src, QRect from) {
     const uchar* s = source->constBits() + from.y() * source->bytesPerLine() + from.x() * 4;
     for (int y = 0; y < target.height(); ++y, d += dst.bytesPerLine(), s += source->bytesPerLine())
         std::memcpy(d, s, rowBytes);
+}
+
+// An RGB32 image whose rows start half a page into their memory. The window's own image
+// usually starts at (or just past) a page boundary, and on some processors a copy between two
+// rows that sit at the same place in their pages is several times slower (4K aliasing), so the
+// board's single copy to the screen would be too.
+QImage halfPageImage(QSize size) {
+    constexpr std::size_t kPage = 4096;
+    const std::size_t rowBytes = std::size_t(std::max(size.width(), 0)) * 4;
+    const std::size_t bytes = rowBytes * std::size_t(std::max(size.height(), 0)) + kPage;
+    void* memory = std::aligned_alloc(kPage, (bytes + kPage - 1) / kPage * kPage);
+    if (memory == nullptr)
+        throw std::bad_alloc();
+    return QImage(
+        static_cast<uchar*>(memory) + kPage / 2, size.width(), size.height(), qsizetype(rowBytes),
+        QImage::Format_RGB32, [](void* m) { std::free(m); }, memory);
 }
 
 // At a fractional ratio two cells of the same logical size can differ by a device pixel; the
@@ -119,7 +138,8 @@ void drawCursorOutline(QImage& image, QRect cell, int line) {
 } // namespace
 
 BoardCanvas::BoardCanvas(const GameState& state, BasePicture& basePic, QWidget* parent)
-    : QWidget(parent), state_(state), basePic_(basePic) {
+    : QWidget(parent), state_(state), basePic_(basePic),
+      shown_((CellGrid::kLimit + 1) * (CellGrid::kLimit + 1)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -127,9 +147,10 @@ void BoardCanvas::resetBoard(QSize size) {
     // The backing store has basePic's pixels, so a cell is copied pixel for pixel.
     const double ratio = basePic_.picture().devicePixelRatio();
     boardSize_ = size;
-    backing_ = QImage(toDevicePixels(QRect(QPoint(), size), ratio).size(), QImage::Format_RGB32);
+    backing_ = halfPageImage(toDevicePixels(QRect(QPoint(), size), ratio).size());
     backing_.setDevicePixelRatio(ratio);
     backing_.fill(boardColors::background());
+    std::fill(shown_.begin(), shown_.end(), ShownCell{});
     resize(size);
     update();
 }
@@ -149,29 +170,68 @@ void BoardCanvas::outline(const QRect& cell, const QColor& color, bool dotted) {
                 deviceLineWidth(backing_.devicePixelRatio()));
 }
 
-void BoardCanvas::paintCell(int col, int row) {
-    const QRect cell = cellRect(col, row);
-    if (cell.isEmpty() || !CellGrid::inRange(col, row))
+BoardCanvas::ShownCell BoardCanvas::cellShowing(int col, int row, GridPos piece) const {
+    const PlayState& play = state_.play;
+    ShownCell cell;
+    cell.piece = piece;
+    cell.misplaced = play.showMisplaced && piece != GridPos{int16_t(col), int16_t(row)};
+    cell.selected = play.selX != 0 && col == play.selX && row == play.selY;
+    cell.cursor = state_.cursor.isAt(col, row);
+    cell.drawn = true;
+    return cell;
+}
+
+// Cells outside the tables are refused here, as the tables refuse them.
+BoardCanvas::ShownCell& BoardCanvas::shown(int col, int row) {
+    if (!CellGrid::inRange(col, row))
+        throw std::out_of_range("cell index outside 0..50");
+    return shown_[std::size_t(col) * (CellGrid::kLimit + 1) + std::size_t(row)];
+}
+
+void BoardCanvas::drawnOver(int col, int row) {
+    if (CellGrid::inRange(col, row))
+        shown(col, row).drawn = false;
+}
+
+void BoardCanvas::paintCell(int col, int row, const ShownCell& cell) {
+    const QRect rect = cellRect(col, row);
+    if (rect.isEmpty())
         return;
-    const GridPos home = state_.pieceAt(col, row);
+    const GridPos home = cell.piece;
     const QImage& base = basePic_.picture();
-    const QRect target = devicePixels(cell);
-    const QRect from = devicePixels(QRect((home.x - 1) * cell.width(), (home.y - 1) * cell.height(),
-                                          cell.width(), cell.height()));
+    const QRect target = devicePixels(rect);
+    const QRect from = devicePixels(QRect((home.x - 1) * rect.width(), (home.y - 1) * rect.height(),
+                                          rect.width(), rect.height()));
     copyRect(backing_, target.topLeft(), base, matchSize(from, target.size(), base.rect()));
-    if (state_.play.showMisplaced && home != GridPos{int16_t(col), int16_t(row)})
-        outline(cell, boardColors::misplaced(), false);
-    if (state_.play.selX != 0 && col == state_.play.selX && row == state_.play.selY)
-        outline(cell, boardColors::selection(), true);
-    if (state_.cursor.isAt(col, row))
+    if (cell.misplaced)
+        outline(rect, boardColors::misplaced(), false);
+    if (cell.selected)
+        outline(rect, boardColors::selection(), true);
+    if (cell.cursor)
         drawCursorOutline(backing_, target, deviceLineWidth(backing_.devicePixelRatio()));
+    shown(col, row) = cell;
 }
 
 void BoardCanvas::drawCell(int col, int row) {
     if (isHidden())
         show();
-    paintCell(col, row);
+    if (!CellGrid::inRange(col, row))
+        return;
+    paintCell(col, row, cellShowing(col, row, state_.pieceAt(col, row)));
     update(cellRect(col, row));
+}
+
+void BoardCanvas::showPieces(const CellGrid& pieces) {
+    const int across = std::min<int>(state_.board.boardAcross, CellGrid::kLimit);
+    const int down = std::min<int>(state_.board.boardDown, CellGrid::kLimit);
+    for (int c = 1; c <= across; ++c)
+        for (int r = 1; r <= down; ++r) {
+            const ShownCell wanted = cellShowing(c, r, pieces(c, r));
+            if (shown(c, r) == wanted)
+                continue;
+            paintCell(c, r, wanted);
+            update(cellRect(c, r));
+        }
 }
 
 void BoardCanvas::drawSelectionOutline(int col, int row) {
@@ -179,6 +239,7 @@ void BoardCanvas::drawSelectionOutline(int col, int row) {
     if (cell.isEmpty())
         return;
     outline(cell, boardColors::selection(), true);
+    drawnOver(col, row);
     update(cell);
 }
 
@@ -190,9 +251,7 @@ void BoardCanvas::Picture1_Paint() {
         return;
     if (isHidden())
         show();
-    for (int c = 1; c <= across; ++c)
-        for (int r = 1; r <= down; ++r)
-            paintCell(c, r);
+    showPieces(state_.pieceAt);
     update();
 }
 
@@ -205,6 +264,7 @@ void BoardCanvas::Timer1_Timer() {
     if (cell.isEmpty())
         return;
     outline(cell, fromBgr(blinkColor_), true);
+    drawnOver(play.selX, play.selY);
     update(cell);
 }
 
@@ -219,6 +279,7 @@ void BoardCanvas::drawMark(int col, int row, const QColor& fill) {
         p.fillRect(cell.adjusted(1, 1, -1, -1), QBrush(fill, Qt::DiagCrossPattern));
     }
     outline(cell, boardColors::markOutline(), false);
+    drawnOver(col, row);
     update(cell);
 }
 

@@ -9,15 +9,17 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace tessary {
 
 class BasePicture;
 
-// Picture1, the board picture. It keeps the board in an image of its own (the backing store):
-// drawCell copies one piece out of basePic's picture into it and asks the screen to refresh
-// that cell only; the widget's paint event just shows the backing store. The game's full
-// repaint, Picture1_Paint, is a call the game makes, not something the window system does.
+// Picture1, the board picture. It keeps the board as it stands in an image of its own (the
+// backing store): drawCell copies one piece out of basePic's picture into it and asks the
+// screen to refresh that cell only, and the widget's paint event shows the exposed part of the
+// backing store with one copy. It remembers what each cell shows, so the game's full repaint,
+// Picture1_Paint, redraws only the cells that no longer show the game as it stands.
 class BoardCanvas : public QWidget {
     Q_OBJECT
 
@@ -33,10 +35,15 @@ class BoardCanvas : public QWidget {
     // and the keyboard cursor's dashes when the cursor is shown on it.
     void drawCell(int col, int row);
 
+    // Brings every cell of the board to the pieces `pieces` places there (outlines as
+    // drawCell draws them), drawing only the cells that show something else. An animation
+    // shows its frames this way; showing the game's own pieceAt brings the board up to date.
+    void showPieces(const CellGrid& pieces);
+
     // The selection's red dotted outline on cell (col, row), without redrawing the cell.
     void drawSelectionOutline(int col, int row);
 
-    // Hides the solution picture, then draws every cell of the board.
+    // Hides the solution picture, then shows every cell of the board as the game stands.
     void Picture1_Paint();
 
     // The 200 ms blink: the selection's outline again, red and blue in turn (red first).
@@ -61,8 +68,22 @@ class BoardCanvas : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    // What a cell of the backing store shows, as paintCell last drew it.
+    struct ShownCell {
+        GridPos piece;
+        bool misplaced = false; // the yellow outline
+        bool selected = false;
+        bool cursor = false;
+        bool drawn = false; // false: never drawn, or something has been drawn over it since
+
+        friend bool operator==(const ShownCell&, const ShownCell&) = default;
+    };
+
     QRect cellRect(int col, int row) const;
-    void paintCell(int col, int row); // into the backing store only
+    ShownCell cellShowing(int col, int row, GridPos piece) const;
+    ShownCell& shown(int col, int row);
+    void paintCell(int col, int row, const ShownCell& cell); // into the backing store only
+    void drawnOver(int col, int row);
     QRect devicePixels(const QRect& logical) const;
     void outline(const QRect& cell, const QColor& color, bool dotted); // cell in board pixels
 
@@ -70,6 +91,7 @@ class BoardCanvas : public QWidget {
     BasePicture& basePic_;
     QSize boardSize_;
     QImage backing_;
+    std::vector<ShownCell> shown_;
     int32_t blinkColor_ = 0;
 };
 

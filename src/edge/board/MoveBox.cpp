@@ -10,6 +10,7 @@ namespace tessary {
 
 MoveBox::MoveBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
 }
 
@@ -42,13 +43,6 @@ void MoveBox::showPiece(const QImage& base, GridPos home, int pieceW, int pieceH
     show();
     raise();
     update();
-}
-
-void MoveBox::moveNow(QPoint topLeft) {
-    const QRect before = geometry();
-    move(topLeft);
-    if (QWidget* parent = parentWidget(); parent && isVisible())
-        parent->repaint(QRegion(before) + QRegion(geometry()));
 }
 
 void MoveBox::paintEvent(QPaintEvent* event) {

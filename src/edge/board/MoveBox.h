@@ -7,7 +7,8 @@
 
 namespace tessary {
 
-// The moving tile of the assists: one piece's picture sliding over the board.
+// The moving tile of the assists: one piece's picture sliding over the board. It only shows:
+// a click on it goes to the board underneath.
 class MoveBox : public QWidget {
     Q_OBJECT
 
@@ -18,10 +19,6 @@ class MoveBox : public QWidget {
     // pieceW x pieceH block of `base`, exactly as drawCell draws it), places it at `topLeft`
     // and shows it on top.
     void showPiece(const QImage& base, GridPos home, int pieceW, int pieceH, QPoint topLeft);
-
-    // Moves the tile and repaints the screen under it at once: a slide runs without yielding
-    // to the event loop, and each step must still be seen.
-    void moveNow(QPoint topLeft);
 
     const QImage& piece() const { return piece_; }
 

@@ -7,6 +7,7 @@
 #include "platform/FileChooser.h"
 #include "platform/Shell.h"
 #include "widgets/GameTitle.h"
+#include "window/BoardPresenter.h"
 #include "window/Main.h"
 
 #include <QDate>
@@ -19,8 +20,9 @@
 namespace tessary {
 
 DialogPresenter::DialogPresenter(QWidget& window, QWidget& toolBar, ProgramState& state,
-                                 MainServices& services, SoundPlayer& sounds)
-    : window_(window), toolBar_(toolBar), state_(state), services_(services), sounds_(sounds) {}
+                                 MainServices& services, SoundPlayer& sounds, BoardPresenter& board)
+    : window_(window), toolBar_(toolBar), state_(state), services_(services), sounds_(sounds),
+      board_(board) {}
 
 // The game in play when the session ends, written with no question asked to a fixed name in
 // the data folder, where the player finds it after the next login.
@@ -70,7 +72,11 @@ std::optional<ChosenPicture> DialogPresenter::choosePicture(const std::string& c
 }
 
 void DialogPresenter::showScoreWindow(const std::string& performanceText) {
-    services_.dialogs.showScore(&window_, QString::fromStdString(performanceText));
+    board_.afterAnimation([this, text = QString::fromStdString(performanceText)] {
+        // A window that waited for the board opens no more once the session is ending.
+        if (!sessionEnding_)
+            services_.dialogs.showScore(&window_, text);
+    });
 }
 
 std::optional<std::string> DialogPresenter::chooseGameToOpen() {
@@ -99,11 +105,15 @@ void DialogPresenter::showCritical(const QString& text) {
 
 NameEntryAnswer DialogPresenter::askName(int rank, const std::string& name,
                                          const std::string& email) {
+    if (sessionEnding_)
+        return {name, email, false}; // as the entry closed: the name last typed is kept
     return services_.dialogs.showNameEntry(&window_, rank, name, email,
                                            [this] { sounds_.playsfx(sfx::kNameEntry); });
 }
 
 void DialogPresenter::showHofWindow() {
+    if (sessionEnding_)
+        return;
     if (state_.hall.hofCount == 0)
         showMessage("Hof was recently cleared");
     services_.dialogs.showHof(&window_, state_.hall, services_.dataFolder, services_.shell);

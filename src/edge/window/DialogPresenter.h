@@ -13,6 +13,7 @@ class QWidget;
 
 namespace tessary {
 
+class BoardPresenter;
 struct MainServices;
 
 // The modal windows the rules ask for, shown over the main window through MainDialogs: the
@@ -20,9 +21,10 @@ struct MainServices;
 // and critical messages, then the Hall of Fame entry's name entry, list, message and browser.
 class DialogPresenter : public GameDialogs, public HofEntryHost {
   public:
-    // `toolBar` steps aside while a critical message is up; `sounds` greets the name entry.
+    // `toolBar` steps aside while a critical message is up; `sounds` greets the name entry; the
+    // Score window waits for `board` to stop moving, so the last move is seen first.
     DialogPresenter(QWidget& window, QWidget& toolBar, ProgramState& state, MainServices& services,
-                    SoundPlayer& sounds);
+                    SoundPlayer& sounds, BoardPresenter& board);
 
     // The desktop session is ending (a logout, SIGTERM): from now on nothing asks the player
     // anything, and a save offered goes to last-game.sav in the data folder.
@@ -51,6 +53,7 @@ class DialogPresenter : public GameDialogs, public HofEntryHost {
     ProgramState& state_;
     MainServices& services_;
     SoundPlayer& sounds_;
+    BoardPresenter& board_;
     bool sessionEnding_ = false;
 };
 

@@ -2,7 +2,6 @@
 
 #include "board/BoardCanvas.h"
 #include "board/BoardColors.h"
-#include "board/MoveBox.h"
 #include "pictures/BasePicture.h"
 #include "platform/ProgramFolders.h"
 #include "widgets/SkipOnFailure.h"
@@ -23,34 +22,32 @@ Main::Main(ProgramState& state, MainServices& services)
     : state_(state), services_(services),
       toolBar_(std::make_unique<ToolBar>(QString::fromStdString(
           (services.programFolder / ProgramFolders::kIconsFolder / "toolbar").string()))),
-      toolbarPresenter_(*toolBar_, *this),
-      dialogPresenter_(*this, *toolBar_, state, services, *this),
+      client_(new QWidget(this)),
+      board_(state.game, *this, client_, BoardPace{services.slideStepMs, services.shuffleShowMs}),
+      toolbarPresenter_(*toolBar_, *this, board_),
+      dialogPresenter_(*this, *toolBar_, state, services, *this, board_),
       hof_(state.hall, state.settings, dialogPresenter_, services.dataFolder),
-      play_(state.game, roles()), hints_(state.game, roles(), play_),
-      keyboard_(state.game, *this, play_, hints_),
+      results_(board_, hof_), play_(state.game, roles()), hints_(state.game, roles(), play_),
+      keyboard_(state.game, board_, play_, hints_),
       flow_(state.game, roles(), play_, services.random),
       open_(state.game, state.settings, roles(), play_),
       effects_(state.settings, state.audio, services.sound, *this, services.programFolder.string()),
       music_(state.settings, state.audio, services.midi, effects_, *this, services.random,
              services.programFolder.string()),
       idle_(services.idle) {
-    client_ = new QWidget(this);
     client_->setAutoFillBackground(true);
     QPalette navy = client_->palette();
     navy.setColor(QPalette::Window, boardColors::windowBackground());
     client_->setPalette(navy);
     setCentralWidget(client_);
 
-    basePic = new BasePicture(client_);
-    basePic->hide();
-    basePic->onClick = [this] { skipOnFailure([this] { hints_.basePic_Click(); }); };
-    Picture1 = new BoardCanvas(state_.game, *basePic, client_);
-    Picture1->move(0, 0);
-    Picture1->onMouseDown = [this](std::optional<GridPos> cell, Button button) {
-        skipOnFailure([&] { Picture1_MouseDown(cell, button); });
+    board_.solution().onClick = [this] { skipOnFailure([this] { hints_.basePic_Click(); }); };
+    board_.canvas().onMouseDown = [this](std::optional<GridPos> cell, Button button) {
+        // A click while the board moves acts once it has stopped.
+        skipOnFailure([&] {
+            board_.afterAnimation([this, cell, button] { Picture1_MouseDown(cell, button); });
+        });
     };
-    moveBox = new MoveBox(client_);
-    moveBox->hide();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(200);
@@ -66,8 +63,10 @@ Main::Main(ProgramState& state, MainServices& services)
     connect(toolBar_.get(), &ToolBar::buttonClicked, this,
             [this](int index) { skipOnFailure([&] { Btn_Click(index); }); });
     connect(toolBar_.get(), &ToolBar::gotFocus, this, [this] {
-        show();
-        activateWindow();
+        skipOnFailure([this] {
+            show();
+            activateWindow();
+        });
     });
 
     buildMenus();
@@ -78,7 +77,8 @@ Main::Main(ProgramState& state, MainServices& services)
 }
 
 GameHost Main::roles() {
-    return GameHost{*this, *this, *this, toolbarPresenter_, *this, dialogPresenter_, *this, hof_};
+    return GameHost{board_, board_,           *this, toolbarPresenter_,
+                    *this,  dialogPresenter_, *this, results_};
 }
 
 Main::~Main() {
@@ -148,7 +148,9 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
         event->accept(); // the key comes to us as a key press, not as a menu shortcut
         return true;
     }
-    skipOnFailure([&] { keyboard_.Form_KeyDown(gameKey); });
+    // A key pressed while the board moves acts once it has stopped.
+    skipOnFailure(
+        [&] { board_.afterAnimation([this, gameKey] { keyboard_.Form_KeyDown(gameKey); }); });
     return true; // handled here: it goes no further
 }
 
@@ -158,7 +160,15 @@ void Main::Picture1_MouseDown(std::optional<GridPos> cell, Button button) {
 }
 
 void Main::closeEvent(QCloseEvent* event) {
-    if (!unloaded_ && !Form_Unload()) {
+    // A shut-down that fails half-way is called off like a failed save, with nothing left
+    // marked as done: the player may save or exit again.
+    bool closing = false;
+    skipOnFailure([&] {
+        board_.finishAnimation(); // what the last move had still to show comes first
+        closing = unloaded_ || Form_Unload();
+    });
+    if (!closing) {
+        unloaded_ = false;
         event->ignore();
         return;
     }
@@ -199,24 +209,23 @@ void Main::Btn_Click(int index) {
 
 void Main::Timer2_Timer() {
     Timer2->stop();
-    if (pendingCmd == 1)
-        MenuToolbar_Click();
-    else if (const std::optional<Command> command = commandOfToolbarButton(pendingCmd))
-        hints_.run(*command);
+    // A command given while the board moves runs once it has stopped.
+    board_.afterAnimation([this, button = pendingCmd] {
+        if (button == 1)
+            MenuToolbar_Click();
+        else if (const std::optional<Command> command = commandOfToolbarButton(button))
+            hints_.run(*command);
+    });
 }
 
 void Main::Timer1_Timer() {
-    Picture1->Timer1_Timer();
+    board_.blink();
 }
 
 void Main::Timer4_Timer() {
     const IdleTick tick = idle_.Timer4_Timer(state_.game.play.gameOn, isMinimized());
-    if (tick.hideBoard) {
-        // What lies under or over the board goes too, or the idle board would uncover it.
-        Picture1->hide();
-        basePic->hide();
-        moveBox->hide();
-    }
+    if (tick.hideBoard)
+        board_.hideBoard();
     if (tick.interval)
         Timer4->setInterval(*tick.interval);
     if (tick.stop)

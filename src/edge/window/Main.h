@@ -12,8 +12,10 @@
 #include "rules/Play.h"
 #include "sound/Music.h"
 #include "sound/SoundEffects.h"
+#include "window/BoardPresenter.h"
 #include "window/DialogPresenter.h"
 #include "window/ProgramState.h"
+#include "window/ResultsAfterAnimation.h"
 #include "window/ToolbarPresenter.h"
 
 #include <QMainWindow>
@@ -26,13 +28,10 @@ class QTimer;
 
 namespace tessary {
 
-class BasePicture;
 class Beep;
-class BoardCanvas;
 class FileChooser;
 class MainDialogs;
 class MidiControl;
-class MoveBox;
 class RandomSource;
 class Shell;
 class SoundService;
@@ -51,16 +50,15 @@ struct MainServices {
     RandomSource& random;
     std::filesystem::path programFolder;
     std::filesystem::path dataFolder;
-    int slideStepMs = 12;    // pace of an assist's slide
-    int shuffleShowMs = 900; // the longest the shuffle takes to watch
-    IdleIntervals idle = {}; // the waits of the idle timer, Timer4
+    int slideStepMs = BoardPace{}.slideStepMs;     // pace of an assist's slide
+    int shuffleShowMs = BoardPace{}.shuffleShowMs; // the longest the shuffle takes to watch
+    IdleIntervals idle = {};                       // the waits of the idle timer, Timer4
 };
 
-// The game's one top-level window: the board, the menus, the timers, and the place where the
-// rules meet the screen and the speakers; its dialogs are the DialogPresenter's.
+// The game's one top-level window: the menus, the timers, the key preview, and the place where
+// the rules meet the speakers and the layout. The board, the toolbar and the dialogs are each
+// played by a presenter of their own.
 class Main : public QMainWindow,
-             public BoardView,
-             public BoardOverlays,
              public SoundPlayer,
              public WindowControls,
              public PuzzleFiles,
@@ -99,7 +97,6 @@ class Main : public QMainWindow,
     void Timer4_Timer();
 
     ToolBar& toolBar() { return *toolBar_; }
-    const QImage& basePicture() const;
     int pendingCmd = 0;
 
     Play& play() { return play_; }
@@ -107,31 +104,17 @@ class Main : public QMainWindow,
     Music& music() { return music_; }
     SoundEffects& effects() { return effects_; }
 
-    // BoardView, SoundPlayer, WindowControls, PuzzleFiles: the roles the rules
-    // ask of the screen and the windows.
-    void drawCell(int col, int row) override;
-    void Picture1_Paint() override;
-    void drawSelectionOutline(int col, int row) override;
-    void bringBoardToFront() override;
-    void showBoard() override;
+    // SoundPlayer, WindowControls, PuzzleFiles: the roles the rules ask of the speakers and the
+    // window. While the board moves, a sound waits for it, with the board's own.
     void playsfx(int n) override;
     void setBlinkTimer(bool on) override;
     void setSaveEnabled(bool on) override;
-    void showSolutionPicture() override;
-    void hideSolutionPicture() override;
-    bool solutionPictureShown() const override;
-    void drawMark(int col, int row, MarkColor fill) override;
-    void showMoveBox(int left, int top, GridPos home) override;
-    void moveMoveBox(int left, int top) override;
-    void hideMoveBox() override;
     void minimizeMain() override;
     void setDefaultPointer() override;
     void writeSettings(const PuzzleDescription& puzzle) override;
     bool prepareLayout(const PuzzleDescription& puzzle) override;
     LayoutCheck prepareLayoutOf(const GameState& game) override;
     void applyLayout() override;
-    void shuffleProgress(int done, int total) override;
-    void setBoardInputEnabled(bool on) override;
 
     // AudioHost: the Options captions, messages and the jukebox.
     void setMenuSoundCaption(const std::string& caption) override;
@@ -150,13 +133,10 @@ class Main : public QMainWindow,
     // Window tests reach these through MainWindowProbe, never directly.
     friend class MainWindowProbe;
 
-    // The board's own widgets, the window's timers and its menu entries keep the game's names.
-    BoardCanvas* Picture1 = nullptr; // the board the player plays on
-    BasePicture* basePic = nullptr;  // the solved picture, shown over the board by F3
-    MoveBox* moveBox = nullptr;      // the tile an assist slides home
-    QTimer* Timer1 = nullptr;        // 200 ms: the selection's blink while a game is in play
-    QTimer* Timer2 = nullptr;        // 10 ms, once: runs a toolbar button's command
-    QTimer* Timer4 = nullptr;        // idle: hides a finished board after a while
+    // The window's timers and its menu entries keep the game's names.
+    QTimer* Timer1 = nullptr; // 200 ms: the selection's blink while a game is in play
+    QTimer* Timer2 = nullptr; // 10 ms, once: runs a toolbar button's command
+    QTimer* Timer4 = nullptr; // idle: hides a finished board after a while
     QAction* MenuNewGame = nullptr;
     QAction* MenuOpenGame = nullptr;
     QAction* MenuSave = nullptr;
@@ -183,9 +163,12 @@ class Main : public QMainWindow,
     ProgramState& state_;
     MainServices& services_;
     std::unique_ptr<ToolBar> toolBar_;
+    QWidget* client_ = nullptr; // the window's inside, where the board goes
+    BoardPresenter board_;
     ToolbarPresenter toolbarPresenter_;
     DialogPresenter dialogPresenter_;
     HofEntryFlow hof_;
+    ResultsAfterAnimation results_;
     Play play_;
     Hints hints_;
     KeyboardPlay keyboard_;
@@ -195,8 +178,6 @@ class Main : public QMainWindow,
     Music music_;
     IdleHiding idle_;
     std::optional<PreparedBoard> prepared_;
-    QWidget* client_ = nullptr;
-    qint64 shuffleStartMs_ = 0;
     bool unloaded_ = false;
 };
 

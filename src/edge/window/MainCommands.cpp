@@ -41,7 +41,7 @@ void Main::Form_Load() {
         services_.CMD1.InitDir =
             (QDir(documents).exists() ? documents : QDir::homePath()).toStdString();
     }
-    Picture1->move(0, 0);
+    board_.canvas().move(0, 0);
     setWindowState(Qt::WindowNoState);
     music_.pickRandomMidi();
     music_.setSoundMenus();
@@ -73,10 +73,12 @@ bool Main::Form_Unload() {
 }
 
 void Main::MenuNewGame_Click() {
+    board_.finishAnimation(); // a new game cuts short what the board was showing
     flow_.newPuzzle();
 }
 
 void Main::MenuOpenGame_Click() {
+    board_.finishAnimation();
     open_.openGame();
 }
 
@@ -86,6 +88,7 @@ void Main::MenuExit_Click() {
 
 void Main::endSession() {
     dialogPresenter_.endSession();
+    board_.finishAnimation();
 }
 
 void Main::MenuSave_Click() {

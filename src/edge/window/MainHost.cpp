@@ -1,10 +1,8 @@
-// The main window as the rules' host: board drawing, sounds, toolbar and layout.
-#include "board/BoardCanvas.h"
-#include "board/BoardColors.h"
-#include "board/MoveBox.h"
+// The main window as the rules' host: sounds, window controls and layout.
 #include "dialogs/MainDialogs.h"
 #include "files/SettingsFile.h"
-#include "pictures/BasePicture.h"
+#include "platform/Beep.h"
+#include "platform/FileChooser.h"
 #include "widgets/CenterForm.h"
 #include "window/Main.h"
 #include "window/ToolBar.h"
@@ -12,39 +10,16 @@
 #include "model/SoundNumbers.h"
 
 #include <QApplication>
-#include <QDateTime>
-#include <QElapsedTimer>
 #include <QScreen>
-#include <QThread>
 #include <QTimer>
 #include <cmath>
 
 namespace tessary {
 
-void Main::drawCell(int col, int row) {
-    Picture1->show();
-    Picture1->drawCell(col, row);
-}
-
-void Main::Picture1_Paint() {
-    Picture1->show();
-    Picture1->Picture1_Paint();
-}
-
-void Main::drawSelectionOutline(int col, int row) {
-    Picture1->drawSelectionOutline(col, row);
-}
-
-void Main::bringBoardToFront() {
-    Picture1->raise();
-}
-
-void Main::showBoard() {
-    Picture1->show();
-}
-
+// The effects channel plays one sound at a time: a sound asked for while the board moves
+// waits for it, so a slide's own sound is heard through before the swap's.
 void Main::playsfx(int n) {
-    effects_.playsfx(n);
+    board_.afterAnimation([this, n] { effects_.playsfx(n); });
 }
 
 void Main::setBlinkTimer(bool on) {
@@ -61,46 +36,6 @@ void Main::setBlinkTimer(bool on) {
 
 void Main::setSaveEnabled(bool on) {
     MenuSave->setEnabled(on);
-}
-
-void Main::showSolutionPicture() {
-    basePic->show();
-    basePic->raise();
-}
-
-void Main::hideSolutionPicture() {
-    basePic->hide();
-}
-
-bool Main::solutionPictureShown() const {
-    return !basePic->isHidden();
-}
-
-void Main::drawMark(int col, int row, MarkColor fill) {
-    Picture1->drawMark(
-        col, row, fill == MarkColor::Blue ? boardColors::missingMark() : boardColors::placedMark());
-}
-
-void Main::showMoveBox(int left, int top, GridPos home) {
-    const BoardGeometry& g = state_.game.board;
-    moveBox->showPiece(basePic->picture(), home, g.pieceW, g.pieceH,
-                       Picture1->pos() + QPoint(left, top));
-}
-
-// Each step of a slide is painted at once and paced, taking no other input meanwhile, so the
-// player sees the piece travel.
-void Main::moveMoveBox(int left, int top) {
-    moveBox->moveNow(Picture1->pos() + QPoint(left, top));
-    if (services_.slideStepMs > 0)
-        QThread::msleep(static_cast<unsigned long>(services_.slideStepMs));
-}
-
-void Main::hideMoveBox() {
-    moveBox->hide();
-}
-
-const QImage& Main::basePicture() const {
-    return basePic->picture();
 }
 
 void Main::minimizeMain() {
@@ -175,7 +110,7 @@ void Main::fitWindowToBoard() {
 void Main::applyLayout() {
     if (!prepared_)
         return;
-    applyPreparedBoard(*prepared_, state_.game, *Picture1, *basePic);
+    board_.applyPrepared(*prepared_, state_.game);
     state_.game.cursor = KeyboardCursor(); // every new board starts with the cursor hidden
     fitWindowToBoard();
     toolBar_->gameLayout(prepared_->smallPicture.isNull() ? prepared_->base
@@ -183,37 +118,6 @@ void Main::applyLayout() {
     prepared_.reset();
     setDefaultPointer();
     playsfx(sfx::kBoardLaidOut);
-}
-
-// The player first sees the finished picture, then watches the board shuffle; the whole
-// shuffle takes at most about a second whatever the board's size, and takes no input.
-void Main::shuffleProgress(int done, int total) {
-    if (!isVisible() || total <= 0)
-        return;
-    const int showMs = services_.shuffleShowMs;
-    if (done == 1) {
-        Picture1->repaint();
-        basePic->repaint();
-        if (showMs > 0)
-            QThread::msleep(static_cast<unsigned long>(showMs / 2));
-        basePic->hide();
-        Picture1->raise();
-        Picture1->Picture1_Paint();
-        shuffleStartMs_ = QDateTime::currentMSecsSinceEpoch();
-    }
-    // Show the board about 60 times over the shuffle, pacing it to the time allowed.
-    const int frames = std::min(total, 60);
-    if (done != total && (done * frames) / total == ((done - 1) * frames) / total)
-        return;
-    Picture1->repaint();
-    const qint64 due = shuffleStartMs_ + qint64(showMs) * done / total;
-    const qint64 wait = due - QDateTime::currentMSecsSinceEpoch();
-    if (wait > 0)
-        QThread::msleep(static_cast<unsigned long>(wait));
-}
-
-void Main::setBoardInputEnabled(bool on) {
-    Picture1->setEnabled(on);
 }
 
 void Main::setMenuSoundCaption(const std::string& caption) {

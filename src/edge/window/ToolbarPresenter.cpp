@@ -1,5 +1,6 @@
 #include "window/ToolbarPresenter.h"
 
+#include "window/BoardPresenter.h"
 #include "window/ToolBar.h"
 
 #include <QString>
@@ -8,7 +9,7 @@
 namespace tessary {
 
 void ToolbarPresenter::setToolbarVisible(bool visible) {
-    toolBar_.setVisible(visible);
+    board_.afterAnimation([this, visible] { toolBar_.setVisible(visible); });
 }
 
 bool ToolbarPresenter::toolbarVisible() const {
@@ -16,7 +17,7 @@ bool ToolbarPresenter::toolbarVisible() const {
 }
 
 void ToolbarPresenter::setToolbarFinishedLayout() {
-    toolBar_.finishedLayout();
+    board_.afterAnimation([this] { toolBar_.finishedLayout(); });
 }
 
 bool ToolbarPresenter::smallImageVisible() const {

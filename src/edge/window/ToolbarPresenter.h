@@ -6,15 +6,17 @@ class QWidget;
 
 namespace tessary {
 
+class BoardPresenter;
 class ToolBar;
 
 // The floating toolbar as the rules see it: shown or hidden, its finished layout, the small
 // solution picture of F4 and its caption.
 class ToolbarPresenter : public ToolbarView {
   public:
-    // `window` is the main window, whose screen gives the twips the picture box is sized in.
-    ToolbarPresenter(ToolBar& toolBar, const QWidget& window)
-        : toolBar_(toolBar), window_(window) {}
+    // `window` is the main window, whose screen gives the twips the picture box is sized in;
+    // the toolbar's coming and going waits for `board` to stop moving, as the board's own does.
+    ToolbarPresenter(ToolBar& toolBar, const QWidget& window, BoardPresenter& board)
+        : toolBar_(toolBar), window_(window), board_(board) {}
 
     void setToolbarVisible(bool visible) override;
     bool toolbarVisible() const override;
@@ -27,6 +29,7 @@ class ToolbarPresenter : public ToolbarView {
   private:
     ToolBar& toolBar_;
     const QWidget& window_;
+    BoardPresenter& board_;
 };
 
 } // namespace tessary
