@@ -60,12 +60,15 @@ TEST(Performance, NegativeScoresKeepTheirSign) {
     EXPECT_NE(report.text.find("Net Score -30"), std::string::npos);
 }
 
-TEST(Performance, AnyPenaltyStepOutside16BitsGivesZero) {
-    EXPECT_EQ(evaluate({.swaps = 10922, .left = 1}).netScore, 180 - 32766);
-    EXPECT_EQ(evaluate({.swaps = 10923, .left = 1}).netScore, 0);
-    EXPECT_EQ(evaluate({.type = 4, .swaps = 0, .good = 1639}).netScore, 0); // 5*1639*4 > 32767
-    EXPECT_EQ(evaluate({.type = 4, .assists = 1639}).netScore, 0);
-    // The base is 32-bit: a big 2 x 2 puzzle is far above 32767 and still scores.
+// The counters are 16-bit, but the penalty they make is not: a big puzzle of several pictures
+// solved with thousands of good swaps scores in full.
+TEST(Performance, BigPuzzlesScoreInFullWhateverThePenalty) {
+    EXPECT_EQ(evaluate({.type = 4, .across = 25, .down = 25, .swaps = 2495, .good = 2499}).netScore,
+              111615);
+    EXPECT_EQ(evaluate({.type = 3, .across = 30, .down = 30, .swaps = 2186, .good = 2186}).netScore,
+              90 * 29 * 29 - 3 * 2186 + 15 * 2186);
+    EXPECT_EQ(evaluate({.type = 4, .assists = 1639}).netScore, 4 * 30 * 3 * 2 - 20 * 1639);
+    EXPECT_EQ(evaluate({.swaps = 10923, .left = 1}).netScore, 180 - 32769);
     EXPECT_EQ(evaluate({.type = 4, .across = 50, .down = 40, .left = 1}).netScore, 120 * 49 * 39);
 }
 

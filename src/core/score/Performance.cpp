@@ -2,34 +2,16 @@
 
 #include <cmath>
 #include <limits>
-#include <optional>
 
 namespace tessary {
 
 namespace {
 
-// 16-bit arithmetic: a result outside -32768..32767 is a failure.
-std::optional<int> checked16(long long value) {
-    if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
-        return std::nullopt;
-    return static_cast<int>(value);
-}
-
-std::optional<int> penalty(const PuzzleDescription& puzzle, const PlayState& play) {
-    const int type = puzzle.puzType;
-    auto p = checked16(3LL * play.swaps);
-    if (!p)
-        return std::nullopt;
-    auto earned = checked16(5LL * play.goodSwaps);
-    if (!earned || !(earned = checked16(1LL * *earned * type)) ||
-        !(p = checked16(1LL * *p - *earned)))
-        return std::nullopt;
-    if (!(p = checked16(1LL * *p + play.peeks)))
-        return std::nullopt;
-    auto cost = checked16(5LL * play.assists);
-    if (!cost || !(cost = checked16(1LL * *cost * type)) || !(p = checked16(1LL * *p + *cost)))
-        return std::nullopt;
-    return p;
+// The penalty: 3 for every swap, 1 for every peek and 5 for every assist per picture, less 5
+// for every good swap per picture. Each counter holds 16 bits, so the sum always fits 32.
+long long penalty(const PuzzleDescription& puzzle, const PlayState& play) {
+    const long long type = puzzle.puzType;
+    return 3LL * play.swaps - 5LL * play.goodSwaps * type + play.peeks + 5LL * play.assists * type;
 }
 
 bool fits32(long long value) {
@@ -41,10 +23,9 @@ bool fits32(long long value) {
 
 int32_t calcScore(const PuzzleDescription& puzzle, const PlayState& play) {
     const long long base = 30LL * puzzle.puzType * (puzzle.imgAcross - 1) * (puzzle.imgDown - 1);
-    const auto p = penalty(puzzle, play);
-    if (!fits32(base) || !p)
+    if (!fits32(base))
         return 0;
-    const long long result = base - *p;
+    const long long result = base - penalty(puzzle, play);
     return fits32(result) ? static_cast<int32_t>(result) : 0;
 }
 

@@ -7,7 +7,8 @@
 
 namespace tessary {
 
-// The net score from the current counts. Any step outside its width gives 0.
+// The net score from the current counts: the 32-bit base less the penalty. A base beyond
+// 32 bits gives 0.
 int32_t calcScore(const PuzzleDescription& puzzle, const PlayState& play);
 
 struct PerformanceReport {
