@@ -384,7 +384,8 @@ TEST_F(MainWindowTest, ASavedGameWhoseFirstPictureChangedShapeIsRefused) {
 
 // The save and open choosers start in the player's documents folder, then wherever the last
 // game was saved or opened.
-TEST_F(MainWindowTest, SavedGameChoosersStartInTheDocumentsFolderThenTheLastOnesFolder) {
+TEST_F(MainWindowTest,
+       SavedGameChoosersStartInTheDocumentsFolderThenTheLastOnesFolderEvenAfterARestart) {
     savedGames.answers = {std::nullopt};
     probe().menu(Menu::OpenGame).trigger();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -395,6 +396,13 @@ TEST_F(MainWindowTest, SavedGameChoosersStartInTheDocumentsFolderThenTheLastOnes
     ASSERT_TRUE(QDir(dir.path()).mkpath("games"));
     savedGames.answers = {dir.filePath("games/one.sav").toStdString()};
     probe().menu(Menu::Save).trigger();
+    EXPECT_EQ(folderOf(savedGames.InitDir), folderOf(dir.filePath("games")));
+    // The next run of the game starts there too.
+    savedGames.answers = {std::nullopt}; // the save offered at exit, given up
+    main->close();
+    savedGames.InitDir.clear();
+    main = std::make_unique<Main>(state, *services);
+    main->Form_Load();
     EXPECT_EQ(folderOf(savedGames.InitDir), folderOf(dir.filePath("games")));
 }
 

@@ -1,4 +1,5 @@
 #include "files/SettingsFile.h"
+#include "files/ChooserFolders.h"
 
 #include "storage/TestFiles.h"
 
@@ -88,6 +89,18 @@ TEST(SettingsFile, GarbageReadsAsZerosAndWindowsText) {
     EXPECT_EQ(p.imgAcross, 0);
     EXPECT_FALSE(s.soundOn);
     EXPECT_EQ(s.playerName.substr(0, 4), "\xC3\xBF\xC3\xBE"); // read as Windows-1252
+}
+
+// The choosers' last folders live in a file of their own beside the settings.
+TEST(ChooserFoldersFile, RoundTripOnlyWhatALineCanHoldAndNothingFromNoFile) {
+    TempFolder folder;
+    EXPECT_EQ(readChooserFolders(folder.path), ChooserFolders{});
+    const ChooserFolders kept{"/home/ann/Pictures/holiday, 2026", "/home/ann/Games"};
+    ASSERT_TRUE(writeChooserFolders(folder.path, kept));
+    EXPECT_EQ(readChooserFolders(folder.path), kept);
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"folders.dat"}));
+    ASSERT_TRUE(writeChooserFolders(folder.path, {"/tmp/two\nlines", "/tmp/two\nlines"}));
+    EXPECT_EQ(readChooserFolders(folder.path), ChooserFolders{});
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The main window's start-up, shut-down and menu commands.
 #include "board/BoardCanvas.h"
 #include "dialogs/MainDialogs.h"
+#include "files/ChooserFolders.h"
 #include "files/SettingsFile.h"
 #include "model/SoundNumbers.h"
 #include "platform/Beep.h"
@@ -33,6 +34,14 @@ void Main::Form_Load() {
     Timer1->stop();
     toolBar_->startupLayout(QGuiApplication::primaryScreen()->geometry());
     setWindowTitle(gameTitle());
+    // The choosers start where they last chose, this run or an earlier one, while that folder
+    // is still there.
+    const ChooserFolders last = readChooserFolders(services_.dataFolder);
+    std::error_code missing;
+    if (!last.pictures.empty() && std::filesystem::is_directory(last.pictures, missing))
+        services_.CMDialog1.InitDir = last.pictures;
+    if (!last.savedGames.empty() && std::filesystem::is_directory(last.savedGames, missing))
+        services_.CMD1.InitDir = last.savedGames;
     // Games are saved and opened first in the player's documents folder (the home folder on a
     // desktop without one), then wherever the last game went.
     if (services_.CMD1.InitDir.empty()) {
@@ -64,6 +73,8 @@ bool Main::Form_Unload() {
     services_.beep.beep(Beep::Kind::Exclamation);
     tessary::putINI(services_.dataFolder, state_.game.puzzle, state_.settings);
     putHOF(services_.dataFolder, state_.hall);
+    writeChooserFolders(services_.dataFolder,
+                        {services_.CMDialog1.InitDir, services_.CMD1.InitDir});
     music_.closeAtExit();
     Timer1->stop();
     Timer2->stop();
