@@ -140,7 +140,7 @@ copy_program_folder() {
     for item in "$1"/*; do
         name=$(basename "$item")
         case "${name,,}" in
-        cmakefiles | *_autogen | *.cmake | tessary.ini | tess.hof | *.sav) continue ;;
+        cmakefiles | *_autogen | *.cmake | tessary.ini | tess.hof | folders.dat | *.sav) continue ;;
         esac
         cp -R "$item" "$game/"
     done
@@ -150,8 +150,15 @@ copy_program_folder() {
 start_window_manager() {
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
     openbox_pid=$!
-    openbox_running() { xdotool search --class openbox >/dev/null 2>&1; } # its own windows
-    wait_for "window manager" 10 openbox_running
+    openbox_running() {
+        if ! kill -0 "$openbox_pid" 2>/dev/null; then
+            cat "$work/openbox.log" >&2
+            fail "the window manager ended as it started"
+        fi
+        xdotool search --class openbox >/dev/null 2>&1 # its own windows
+    }
+    # A machine busy with the other tests (a package being built) can take a while.
+    wait_for "window manager" 30 openbox_running
 }
 
 # start_game: starts $game/tessary from its folder and waits for the main window with the
