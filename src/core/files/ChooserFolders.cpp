@@ -2,6 +2,8 @@
 
 #include "files/AtomicFile.h"
 #include "files/DataFile.h"
+#include "files/FieldReader.h"
+#include "files/FieldWriter.h"
 
 #include <optional>
 
@@ -9,17 +11,8 @@ namespace tessary {
 
 namespace {
 
-std::string lineAt(const std::string& text, std::size_t& from) {
-    if (from >= text.size())
-        return {};
-    const std::size_t end = std::min(text.find('\n', from), text.size());
-    std::string line = text.substr(from, end - from);
-    from = end + 1;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return line;
-}
-
+// A line break would turn the folder into another one when read back: such a folder is
+// left out rather than kept wrong.
 std::string keepable(const std::string& folder) {
     return folder.find_first_of("\r\n") == std::string::npos ? folder : std::string();
 }
@@ -30,17 +23,18 @@ ChooserFolders readChooserFolders(const std::filesystem::path& dataFolder) {
     const std::optional<std::string> text = readDataFile(dataFolder / kChooserFoldersFileName);
     if (!text)
         return {};
-    std::size_t at = 0;
+    FieldReader in(*text);
     ChooserFolders folders;
-    folders.pictures = lineAt(*text, at);
-    folders.savedGames = lineAt(*text, at);
+    in.readLine(folders.pictures);
+    in.readLine(folders.savedGames);
     return folders;
 }
 
 bool writeChooserFolders(const std::filesystem::path& dataFolder, const ChooserFolders& folders) {
-    const std::string text =
-        keepable(folders.pictures) + "\r\n" + keepable(folders.savedGames) + "\r\n";
-    return writeFileAtomically(dataFolder / kChooserFoldersFileName, text);
+    FieldWriter out;
+    out.textLine(keepable(folders.pictures));
+    out.textLine(keepable(folders.savedGames));
+    return writeFileAtomically(dataFolder / kChooserFoldersFileName, out.text());
 }
 
 } // namespace tessary
