@@ -88,7 +88,7 @@ void RecordingHost::setToolbarCaption(const std::string& caption) {
 void RecordingHost::showSlide(const SlidePath& slide) {
     slides.push_back(slide);
     record("slide " + cell(slide.from.x, slide.from.y) + ">" + cell(slide.to.x, slide.to.y) +
-           " piece " + cell(slide.home.x, slide.home.y) + " sfx " + std::to_string(slide.sound));
+           " piece " + cell(slide.to.x, slide.to.y) + " sfx " + std::to_string(slide.sound));
 }
 void RecordingHost::minimizeMain() {
     calls.push_back("minimize");

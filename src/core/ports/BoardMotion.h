@@ -27,14 +27,13 @@ struct BoardPixel {
     friend bool operator==(const BoardPixel&, const BoardPixel&) = default;
 };
 
-// An assist's slide: the piece whose home is `home` travels from cell `from` to cell `to` in
-// equal steps along a straight line, `sound` starting with it.
+// An assist's slide: the piece whose home is `to` travels there from cell `from` in equal
+// steps along a straight line, `sound` starting with it.
 struct SlidePath {
     static constexpr int kSteps = 25;
 
     GridPos from;
     GridPos to;
-    GridPos home;
     int sound = 0;
 
     // The tile's top-left corner after `step` of kSteps: over `from` at 0, and exactly over

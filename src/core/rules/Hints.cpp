@@ -137,7 +137,7 @@ void Hints::fetchCorrectPiece() {
     s_.play.selX = source.x;
     s_.play.selY = source.y;
     // The game does not wait for the slide: the piece lands at once.
-    host_.overlays.showSlide({source, wanted, wanted, sfx::kFetchSlide});
+    host_.overlays.showSlide({source, wanted, sfx::kFetchSlide});
     land(wanted);
     if (s_.play.selX != 0) {
         const GridPos left{s_.play.selX, s_.play.selY};
@@ -156,7 +156,7 @@ void Hints::sendPieceHome() {
     }
     const GridPos selected{s_.play.selX, s_.play.selY};
     const GridPos home = s_.pieceAt.at(selected);
-    host_.overlays.showSlide({selected, home, home, sfx::kSendSlide});
+    host_.overlays.showSlide({selected, home, sfx::kSendSlide});
     land(home);
 }
 

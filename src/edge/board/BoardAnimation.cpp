@@ -55,7 +55,7 @@ void BoardAnimation::playSlide(const SlidePath& slide, int stepMs) {
     frame_ = 1;
     playing_ = Playing::Slide;
     const BoardGeometry& g = state_.board;
-    tile_.showPiece(solution_.picture(), slide.home, g.pieceW, g.pieceH, board_.pos());
+    tile_.showPiece(solution_.picture(), slide.to, g.pieceW, g.pieceH, board_.pos());
     placeTile();
     timer_.setInterval(stepMs);
     timer_.start();

@@ -33,8 +33,9 @@ class BoardAnimation : public QObject {
     // no time to show it, or the window not on screen, the board shows the game at once.
     void playShuffle(const ShuffleMoves& moves, int showMs);
 
-    // The tile showing slide.home, from slide.from to slide.to in SlidePath::kSteps steps of
-    // stepMs each; the board under it stays as it was drawn. No time means no slide.
+    // The tile showing the piece whose home is slide.to, from slide.from to slide.to in
+    // SlidePath::kSteps steps of stepMs each; the board under it stays as it was drawn. No time
+    // means no slide.
     void playSlide(const SlidePath& slide, int stepMs);
 
     bool playing() const { return playing_ != Playing::Nothing; }
