@@ -31,8 +31,8 @@ namespace {
 #if defined(Q_OS_UNIX)
 // SIGTERM (a logout, `kill`) ends the game without a question: the session is marked as
 // ending, every open dialog is cancelled and every event loop left; once the window thread
-// is back in main, the normal shut-down runs, saving the game in play to last-game.sav in the
-// data folder instead of asking where. The handler itself only writes a byte to a socket,
+// is back in main, the normal shut-down runs, writing the game in play to the file it is kept
+// in instead of asking where. The handler itself only writes a byte to a socket,
 // which is safe in a signal handler; a second SIGTERM ends the game at once.
 int termSocket[2] = {-1, -1};
 bool sessionEnded = false;
@@ -129,8 +129,9 @@ int main(int argc, char* argv[]) {
 #if defined(Q_OS_UNIX)
     closeOnTerm(window);
 #endif
-    // The About box opens over the main window once the window is on screen.
-    QTimer::singleShot(0, &window, [&window] { window.MenuAbout_Click(); });
+    // The About box opens over the main window once the window is on screen, then the game
+    // kept from the last run is offered back.
+    QTimer::singleShot(0, &window, [&window] { window.Form_Shown(); });
     const int status = QApplication::exec();
 #if defined(Q_OS_UNIX)
     if (sessionEnded)

@@ -88,6 +88,7 @@ TEST_F(HintsTest, F2TogglesTheOutlinesForFree) {
     EXPECT_FALSE(s.play.showMisplaced);
     EXPECT_EQ(host.calls, (Calls{"paint", "paint"}));
     EXPECT_EQ(costs(), 0);
+    EXPECT_EQ(host.keptChanges, 0); // nothing of the saved game changed
 }
 
 TEST_F(HintsTest, F3CostsAPeekEveryTimeKeysOfPlayLeaveTheHiddenBoardAloneAndAClickHidesIt) {
@@ -100,6 +101,7 @@ TEST_F(HintsTest, F3CostsAPeekEveryTimeKeysOfPlayLeaveTheHiddenBoardAloneAndACli
     hints.basePic_Click();
     EXPECT_EQ(host.calls, (Calls{"solution show", "solution show", "solution hide"}));
     EXPECT_EQ(s.play.peeks, 2);
+    EXPECT_EQ(host.keptChanges, 2); // each peek is kept
     keys.Form_KeyDown(GameKey{PlayKey::Right, std::nullopt});
     EXPECT_TRUE(s.cursor.isAt(2, 1));
 }
@@ -111,6 +113,7 @@ TEST_F(HintsTest, F4TwiceCostsOnePeekAndHidesTheSmallPictureAgain) {
     key(kF4);
     key(kF4);
     EXPECT_EQ(s.play.peeks, 1);
+    EXPECT_EQ(host.keptChanges, 1);
     EXPECT_EQ(host.only({"small", "toolbar"}),
               (Calls{"toolbar show", "small show 400x300", "toolbar caption Tessary",
                      "toolbar show", "small hide", "toolbar caption Tessary"}));

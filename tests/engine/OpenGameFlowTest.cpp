@@ -1,6 +1,8 @@
 #include "flows/OpenGameFlow.h"
 #include "fakes/RecordingHost.h"
 #include "fakes/TestBoards.h"
+#include "files/DataFile.h"
+#include "files/KeptGame.h"
 #include "files/SavedGame.h"
 #include "storage/TestFiles.h"
 
@@ -104,6 +106,54 @@ TEST_F(OpenGameFlowTest, EveryRefusalLeavesTheGameInPlayAsItWas) {
     host.clear();
     flow.openGame();
     EXPECT_EQ(host.calls, Calls{"open chooser"});
+}
+
+// The game kept from the last run is offered once: opened on Yes, put away on No, left for
+// the next start when the question went unanswered; a file the game refuses is set aside.
+TEST_F(OpenGameFlowTest, AGameKeptFromTheLastRunIsOfferedBackAndARefusedOneIsSetAside) {
+    const KeptGame kept(dir.path);
+    const std::string good = *readDataFile(file);
+    const std::string question =
+        "question Carry on with the puzzle you were playing?\n\n\"harbour\", 2 x 2 pieces, 2 "
+        "still to place.";
+    const auto names = [this] { return dir.names(); };
+    flow.offerKept(kept); // nothing kept: nothing asked
+    EXPECT_TRUE(host.calls.empty());
+
+    dir.write("last-game.sav", good);
+    host.carryOn = std::nullopt;
+    flow.offerKept(kept);
+    host.carryOn = false;
+    flow.offerKept(kept);
+    EXPECT_EQ(host.calls, (Calls{question, question}));
+    EXPECT_EQ(s.puzzle.puzTitle, "in play");
+    EXPECT_EQ(names(), (std::vector<std::string>{"harbour.sav", "last-game.declined.sav"}));
+
+    dir.write("last-game.sav", good);
+    host.carryOn = true;
+    host.layoutOfFile = LayoutCheck{LayoutCheck::Result::pictureMissing, {}, 0, 0};
+    host.clear();
+    flow.offerKept(kept);
+    EXPECT_EQ(host.calls, (Calls{question, "prepare file",
+                                 "critical File name specified in .SAV file is not found"}));
+    dir.write("last-game.sav", "not a saved game\r\n");
+    host.clear();
+    flow.offerKept(kept); // told where the file went, with no question
+    EXPECT_EQ(host.calls, Calls{"critical " + (dir.path / "last-game.refused-2.sav").string() +
+                                " is not a saved Tessary game"});
+    EXPECT_EQ(s.puzzle.puzTitle, "in play");
+    EXPECT_EQ(names(),
+              (std::vector<std::string>{"harbour.sav", "last-game.declined.sav",
+                                        "last-game.refused-2.sav", "last-game.refused.sav"}));
+    EXPECT_EQ(*readDataFile(dir.path / "last-game.refused.sav"), good);
+
+    dir.write("last-game.sav", good);
+    host.layoutOfFile.reset();
+    host.keptChanges = 0;
+    flow.offerKept(kept);
+    EXPECT_EQ(s.puzzle.puzTitle, "harbour");
+    EXPECT_EQ(host.keptChanges, 1); // and it goes on being kept
+    EXPECT_TRUE(kept.exists());
 }
 
 } // namespace

@@ -151,6 +151,7 @@ TEST_F(PlayTest, TheLastSwapFinishesThePuzzleInOrder) {
                      "drawCell 1,1", "sfx 3", "blink off", "save off", "performance",
                      "toolbar show", "toolbar finished", "toolbar show", "enterHof 37 Harbour 2"}));
     EXPECT_FALSE(s.play.gameOn);
+    EXPECT_TRUE(host.keptOver); // a solved puzzle is not offered back
     // base 30, swaps 1 costs 3, two pieces home earn 10: 37.
     EXPECT_EQ(s.play.netScore, 37);
     EXPECT_EQ(host.lastScoreText, "Pieces: 4  (2 Across, 2 Down)\r\n"

@@ -138,6 +138,10 @@ std::optional<std::string> RecordingHost::chooseGameToOpen() {
 void RecordingHost::showCritical(const std::string& text) {
     calls.push_back("critical " + text);
 }
+std::optional<bool> RecordingHost::askToCarryOn(const std::string& question) {
+    calls.push_back("question " + question);
+    return carryOn;
+}
 bool RecordingHost::prepareLayout(const PuzzleDescription&) {
     calls.push_back(picturesLoad ? "prepare ok" : "prepare failed");
     return picturesLoad;

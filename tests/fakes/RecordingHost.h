@@ -19,9 +19,12 @@ class RecordingHost : public BoardView,
                       public WindowControls,
                       public GameDialogs,
                       public PuzzleFiles,
-                      public PuzzleResults {
+                      public PuzzleResults,
+                      public GameKeeping {
   public:
-    operator GameHost() { return GameHost{*this, *this, *this, *this, *this, *this, *this, *this}; }
+    operator GameHost() {
+        return GameHost{*this, *this, *this, *this, *this, *this, *this, *this, *this};
+    }
 
     std::vector<std::string> calls;
     bool toolbarShown = false;
@@ -62,6 +65,13 @@ class RecordingHost : public BoardView,
     void applyLayout() override;
     void showShuffle(const ShuffleMoves& moves) override;
     void setBoardInputEnabled(bool on) override;
+    std::optional<bool> askToCarryOn(const std::string& question) override;
+    // Kept apart from the calls: how often the game asked to be kept, and whether it ended.
+    void gameChanged() override { ++keptChanges; }
+    void gameOver() override { keptOver = true; }
+    int keptChanges = 0;
+    bool keptOver = false;
+    std::optional<bool> carryOn = true;
 
     bool smallImageShown = false;
     bool solutionShown = false; // a full repaint hides it, as on the screen

@@ -54,6 +54,15 @@ class ScriptedDialogs : public MainDialogs {
     void showMessage(QWidget*, const QString& text, const QString&, Icon) override {
         log.push_back("message " + text.toStdString());
     }
+    // The answer to a question, Yes unless told.
+    bool answerYes = true;
+    std::function<void()> onQuestion;
+    bool askYesNo(QWidget*, const QString& text, const QString&) override {
+        log.push_back("question " + text.toStdString());
+        if (onQuestion)
+            onQuestion();
+        return answerYes;
+    }
     // The name entry types this name and chooses the website entry when asked to.
     std::string typedName = "Ann";
     bool websiteEntry = false;

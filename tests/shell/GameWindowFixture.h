@@ -46,6 +46,7 @@ class GameWindowFixture : public ::testing::Test {
         services = std::make_unique<MainServices>(MainServices{dialogs, savedGames, pictures, music,
                                                                shell, beep, sound, midi, random,
                                                                folder, folder, 0, 0});
+        services->keepDelayMs = 0; // the game is kept at the next turn of the event loop
         QFile list(dir.filePath("tesssnd.dat"));
         ASSERT_TRUE(list.open(QIODevice::WriteOnly));
         for (int i = 0; i < 16; ++i)

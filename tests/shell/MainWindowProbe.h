@@ -48,6 +48,7 @@ class MainWindowProbe {
     QTimer& blinkTimer() const { return *main_.Timer1; }
     QTimer& commandTimer() const { return *main_.Timer2; }
     QTimer& idleTimer() const { return *main_.Timer4; }
+    GameKeeper& keeper() const { return main_.keeper_; }
 
   private:
     Main& main_;

@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace tessary::testing {
 namespace {
@@ -666,6 +667,65 @@ TEST_F(MainWindowTest, AnEndingSessionKeepsTheGameInPlayWithoutAsking) {
     EXPECT_TRUE(QFile::exists(dir.filePath("Tessary.ini")));
     EXPECT_EQ(fileText("tess.hof"), " 0 \r\n");
     EXPECT_FALSE(main->isVisible());
+}
+
+// The game is kept as it is played, even through a session that ends under the new-puzzle
+// dialog (where no game counts as in play), and offered back at the next start; given up at
+// the exit, it is offered no more.
+TEST_F(MainWindowTest, TheGameIsKeptAsPlayedThroughAnEndingSessionAndOfferedBackAtTheNextStart) {
+    const std::string kept = dir.filePath("last-game.sav").toStdString();
+    const auto inode = [&kept] {
+        struct stat st = {};
+        return ::stat(kept.c_str(), &st) == 0 ? st.st_ino : ino_t(0);
+    };
+    const auto settle = [this] {
+        for (int i = 0; i < 50 && probe().keeper().pending(); ++i)
+            QCoreApplication::processEvents();
+    };
+    startPuzzle(kSingle, 4, 4, {picture("a.bmp").toStdString()});
+    EXPECT_EQ(inode(), ino_t(0)); // written after the step, not inside it
+    settle();
+    EXPECT_EQ(fileText("last-game.sav"), savedGameText(state.game, state.settings));
+    // Idle, or with only a piece selected, nothing is written: each write is a new file.
+    const ino_t written = inode();
+    const GridPos cell = firstMisplacedCell();
+    clickCell(Qt::LeftButton, cell.x, cell.y);
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_FALSE(probe().keeper().pending());
+    EXPECT_EQ(inode(), written);
+
+    const GridPos from = state.game.cellOf(cell.x, cell.y);
+    clickCell(Qt::RightButton, from.x, from.y);
+    ASSERT_TRUE(state.game.play.gameOn);
+    const std::string expected = savedGameText(state.game, state.settings);
+    // SIGTERM under the new-puzzle dialog, before the swap was written: the window closes.
+    savedGames.answers = {std::nullopt};
+    dialogs.newPuzChoice = [this](NewPuzzleChoice&) {
+        main->endSession();
+        main->close();
+    };
+    probe().menu(Menu::NewGame).trigger();
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(fileText("last-game.sav"), expected);
+
+    main.reset();
+    state = ProgramState{};
+    dialogs.log.clear();
+    main = std::make_unique<Main>(state, *services);
+    main->Form_Load();
+    main->Form_Shown();
+    ASSERT_EQ(dialogs.log.size(), 2u);
+    EXPECT_EQ(dialogs.log[0], "About");
+    EXPECT_EQ(dialogs.log[1].rfind("question Carry on with the puzzle you were playing?\n\n\"a\", "
+                                   "4 x 4 pieces, ",
+                                   0),
+              0u);
+    EXPECT_TRUE(state.game.play.gameOn);
+    EXPECT_EQ(savedGameText(state.game, state.settings), expected);
+    savedGames.answers = {std::nullopt}; // the save offered at the exit, given up
+    main->close();
+    EXPECT_EQ(inode(), ino_t(0));
 }
 
 // Whatever fails inside a handler is skipped and play goes on: nothing ends the program.

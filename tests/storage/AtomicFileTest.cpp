@@ -1,6 +1,7 @@
 #include "files/AtomicFile.h"
 #include "fakes/TestBoards.h"
 #include "files/DataFile.h"
+#include "files/KeptGame.h"
 #include "files/SavedGame.h"
 #include "files/SettingsFile.h"
 #include "score/HofFile.h"
@@ -85,9 +86,10 @@ int writeWithDiskRoom(rlim_t room, const std::function<bool()>& write) {
     return WEXITSTATUS(status);
 }
 
-// The game's three files, each replaced by a larger version on a disk that fills up after
-// every possible number of bytes: the writer reports the failure and the old file is whole.
-TEST(AtomicFile, ADiskFullAtAnyPointLeavesTheSavedGameSettingsAndHallOfFameWhole) {
+// The game's files, each replaced by a larger version on a disk that fills up after every
+// possible number of bytes: the writer reports the failure and the old file is whole. The game
+// kept as it is played still holds the game kept before, ready to be offered back.
+TEST(AtomicFile, ADiskFullAtAnyPointLeavesTheSavedGameKeptGameSettingsAndHallOfFameWhole) {
     TempFolder dir;
     GameState game;
     game.puzzle.puzType = kSingle;
@@ -111,11 +113,18 @@ TEST(AtomicFile, ADiskFullAtAnyPointLeavesTheSavedGameSettingsAndHallOfFameWhole
         {"game.sav", [&] { return writeSavedGame(savedGame, game, settings); }},
         {"Tessary.ini", [&] { return putINI(dir.path, game.puzzle, settings); }},
         {"tess.hof", [&] { return putHOF(dir.path, hall); }},
+        {"last-game.sav", [&] { return KeptGame(dir.path).keep(game, settings); }},
     };
     const std::size_t sizes[] = {savedGameText(game, settings).size(),
-                                 settingsText(game.puzzle, settings).size(), hofText(hall).size()};
+                                 settingsText(game.puzzle, settings).size(), hofText(hall).size(),
+                                 savedGameText(game, settings).size()};
+    GameState keptBefore = game;
+    testing::solvedBoard(keptBefore, 2, 2);
+    keptBefore.puzzle.imgAcross = keptBefore.puzzle.imgDown = 2;
+    const std::string keptText = savedGameText(keptBefore, settings);
+    ASSERT_EQ(parseSavedGame(keptText, GameState{}, settings).status, SavedGameStatus::ok);
     for (std::size_t f = 0; f < files.size(); ++f) {
-        const std::string old = "the old " + files[f].name + "\r\n";
+        const std::string old = f == 3 ? keptText : "the old " + files[f].name + "\r\n";
         dir.write(files[f].name, old);
         const std::size_t size = sizes[f];
         ASSERT_GT(size, 1000u);
@@ -133,7 +142,8 @@ TEST(AtomicFile, ADiskFullAtAnyPointLeavesTheSavedGameSettingsAndHallOfFameWhole
         EXPECT_EQ(readDataFile(dir.path / files[f].name)->size(), size);
     }
     // No temporary file is left behind by any of the failures.
-    EXPECT_EQ(dir.names(), (std::vector<std::string>{"Tessary.ini", "game.sav", "tess.hof"}));
+    EXPECT_EQ(dir.names(),
+              (std::vector<std::string>{"Tessary.ini", "game.sav", "last-game.sav", "tess.hof"}));
 }
 
 TEST(AtomicFile, KeepsPermissionsWritesThroughLinksAndReportsAMissingFolder) {

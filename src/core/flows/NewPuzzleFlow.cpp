@@ -70,6 +70,7 @@ void NewPuzzleFlow::newPuzzle() {
     host_.overlays.hideSolutionPicture();
     host_.board.setBoardInputEnabled(true);
     s_.play.gameOn = true;
+    host_.keeping.gameChanged(); // the new game replaces the one kept
     host_.window.setBlinkTimer(true);
     host_.window.setSaveEnabled(true);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/KeptGame.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "ports/GameHost.h"
@@ -15,6 +16,12 @@ class OpenGameFlow {
         : s_(state), settings_(settings), host_(host), play_(play) {}
 
     void openGame();
+    // Opens the saved game in `path` with every check; false (the player told why) leaves the
+    // game in play as it was.
+    bool openFile(const std::string& path);
+    // At start-up: the game kept from the last run, when there is one, offered back. Yes opens
+    // it; No puts it away; a file refused is moved aside, so it is never offered again.
+    void offerKept(const KeptGame& kept);
 
   private:
     GameState& s_;

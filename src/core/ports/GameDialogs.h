@@ -34,6 +34,9 @@ class GameDialogs {
     virtual void showScoreWindow(const std::string& performanceText) = 0;
     // The saved game to open, or nothing when the chooser was cancelled.
     virtual std::optional<std::string> chooseGameToOpen() = 0;
+    // A question at start-up: carry on with the game kept from the last run? Yes is the
+    // default answer; nothing when the question went unanswered (the session ended).
+    virtual std::optional<bool> askToCarryOn(const std::string& question) = 0;
     // A critical message, with its beep; the toolbar steps aside while it is up.
     virtual void showCritical(const std::string& text) = 0;
 };

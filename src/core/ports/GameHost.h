@@ -3,6 +3,7 @@
 #include "ports/BoardOverlays.h"
 #include "ports/BoardView.h"
 #include "ports/GameDialogs.h"
+#include "ports/GameKeeping.h"
 #include "ports/PuzzleFiles.h"
 #include "ports/PuzzleResults.h"
 #include "ports/SoundPlayer.h"
@@ -22,6 +23,7 @@ struct GameHost {
     GameDialogs& dialogs;
     PuzzleFiles& files;
     PuzzleResults& results;
+    GameKeeping& keeping;
 };
 
 } // namespace tessary

@@ -58,6 +58,7 @@ void Hints::showSolution() {
         return;
     host_.overlays.showSolutionPicture();
     addToCounter(s_.play.peeks, 1);
+    host_.keeping.gameChanged();
     play_.board().countLeft();
 }
 
@@ -73,6 +74,7 @@ void Hints::showSmallImage() {
         host_.toolbar.hideSmallImage();
     } else {
         addToCounter(s_.play.peeks, 1);
+        host_.keeping.gameChanged();
         host_.toolbar.showSmallImage(s_.board.boardW, s_.board.boardH);
     }
     host_.toolbar.setToolbarCaption(std::string(kGameName));
@@ -88,6 +90,7 @@ void Hints::markCells(bool solvedCells, BoardView::MarkColor fill) {
                 host_.board.drawMark(c, r, fill);
     s_.play.peekShown = true;
     addToCounter(s_.play.peeks, 1);
+    host_.keeping.gameChanged();
     play_.board().countLeft();
 }
 
@@ -122,6 +125,8 @@ void Hints::land(GridPos target) {
         const AssistMark mark(s_.play.assistMove);
         play_.doSwap(s_.play.selX, s_.play.selY, target.x, target.y);
     }
+    // The swap has asked for the game to be kept, which is written after this step, count
+    // and all; a swap that solved the puzzle has ended the keeping.
     addToCounter(s_.play.assists, 1);
 }
 

@@ -77,6 +77,7 @@ void Play::doSwap(int16_t& selCol, int16_t& selRow, int targetCol, int targetRow
         host_.board.drawCell(selected.x, selected.y);
     }
 
+    host_.keeping.gameChanged();
     board_.countLeft();
     if (s_.play.leftToMove == 0)
         finishPuzzle();
@@ -85,6 +86,7 @@ void Play::doSwap(int16_t& selCol, int16_t& selRow, int targetCol, int targetRow
 void Play::finishPuzzle() {
     host_.sounds.playsfx(sfx::kFinished);
     s_.play.gameOn = false;
+    host_.keeping.gameOver(); // a solved puzzle is not offered back
     host_.window.setBlinkTimer(false);
     host_.window.setSaveEnabled(false);
     MenuPerformance_Click();
@@ -98,6 +100,8 @@ void Play::finishPuzzle() {
 void Play::MenuPerformance_Click() {
     const PerformanceReport report = evaluatePerformance(s_.puzzle, s_.play);
     s_.play.netScore = report.netScore;
+    if (s_.play.gameOn)
+        host_.keeping.gameChanged(); // the score is part of the saved game
     host_.dialogs.showScoreWindow(report.text);
     host_.toolbar.setToolbarVisible(true);
 }

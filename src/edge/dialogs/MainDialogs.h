@@ -36,6 +36,8 @@ class MainDialogs {
     virtual void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) = 0;
     virtual void showMessage(QWidget* parent, const QString& text, const QString& title,
                              Icon icon) = 0;
+    // A question with Yes (the default) and No: true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
     // NameEntry for Hall of Fame place `rank`, opened on `name` and `email`.
     virtual NameEntryAnswer showNameEntry(QWidget* parent, int rank, const std::string& name,
                                           const std::string& email,
@@ -58,6 +60,7 @@ class QtMainDialogs : public MainDialogs {
     void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) override;
     void showMessage(QWidget* parent, const QString& text, const QString& title,
                      Icon icon) override;
+    bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
     NameEntryAnswer showNameEntry(QWidget* parent, int rank, const std::string& name,
                                   const std::string& email, std::function<void()> onOpen) override;
     void showHof(QWidget* parent, HallOfFame& list, const std::filesystem::path& dataFolder,

@@ -66,6 +66,12 @@ void QtMainDialogs::showMessage(QWidget* parent, const QString& text, const QStr
     box.exec();
 }
 
+bool QtMainDialogs::askYesNo(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
 NameEntryAnswer QtMainDialogs::showNameEntry(QWidget* parent, int rank, const std::string& name,
                                              const std::string& email,
                                              std::function<void()> onOpen) {

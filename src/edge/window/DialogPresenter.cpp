@@ -8,6 +8,7 @@
 #include "platform/Shell.h"
 #include "widgets/GameTitle.h"
 #include "window/BoardPresenter.h"
+#include "window/GameKeeper.h"
 #include "window/Main.h"
 
 #include <QDate>
@@ -20,19 +21,15 @@
 namespace tessary {
 
 DialogPresenter::DialogPresenter(QWidget& window, QWidget& toolBar, ProgramState& state,
-                                 MainServices& services, SoundPlayer& sounds, BoardPresenter& board)
+                                 MainServices& services, SoundPlayer& sounds, BoardPresenter& board,
+                                 GameKeeper& keeper)
     : window_(window), toolBar_(toolBar), state_(state), services_(services), sounds_(sounds),
-      board_(board) {}
+      board_(board), keeper_(keeper) {}
 
-// The game in play when the session ends, written with no question asked to a fixed name in
-// the data folder, where the player finds it after the next login.
+// The game in play when the session ends is written with no question asked to the file it is
+// kept in, and offered back at the next start.
 GameDialogs::SaveOutcome DialogPresenter::saveLastGame() {
-    const auto file = services_.dataFolder / "last-game.sav";
-    if (writeSavedGame(file, state_.game, state_.settings))
-        return SaveOutcome::saved;
-    qWarning("Tessary: the game in play could not be saved to %s: %s", file.c_str(),
-             std::strerror(errno));
-    return SaveOutcome::failed;
+    return keeper_.keepNow() ? SaveOutcome::saved : SaveOutcome::failed;
 }
 
 GameDialogs::SaveOutcome DialogPresenter::offerSave() {
@@ -90,6 +87,17 @@ std::optional<std::string> DialogPresenter::chooseGameToOpen() {
     if (!chooser.show(FileChooser::Mode::Open))
         return std::nullopt;
     return chooser.FileName;
+}
+
+std::optional<bool> DialogPresenter::askToCarryOn(const std::string& question) {
+    if (sessionEnding_)
+        return std::nullopt;
+    const bool yes =
+        services_.dialogs.askYesNo(&window_, QString::fromStdString(question), gameTitle());
+    // A session ending while the question was up cancelled it: that was no answer.
+    if (sessionEnding_)
+        return std::nullopt;
+    return yes;
 }
 
 void DialogPresenter::showCritical(const std::string& text) {

@@ -14,6 +14,7 @@ class QWidget;
 namespace tessary {
 
 class BoardPresenter;
+class GameKeeper;
 struct MainServices;
 
 // The modal windows the rules ask for, shown over the main window through MainDialogs: the
@@ -22,12 +23,13 @@ struct MainServices;
 class DialogPresenter : public GameDialogs, public HofEntryHost {
   public:
     // `toolBar` steps aside while a critical message is up; `sounds` greets the name entry; the
-    // Score window waits for `board` to stop moving, so the last move is seen first.
+    // Score window waits for `board` to stop moving, so the last move is seen first; a save
+    // offered as the session ends goes to `keeper`.
     DialogPresenter(QWidget& window, QWidget& toolBar, ProgramState& state, MainServices& services,
-                    SoundPlayer& sounds, BoardPresenter& board);
+                    SoundPlayer& sounds, BoardPresenter& board, GameKeeper& keeper);
 
     // The desktop session is ending (a logout, SIGTERM): from now on nothing asks the player
-    // anything, and a save offered goes to last-game.sav in the data folder.
+    // anything, and a save offered only writes the game kept in the data folder.
     void endSession() { sessionEnding_ = true; }
     bool sessionEnding() const { return sessionEnding_; }
 
@@ -36,6 +38,7 @@ class DialogPresenter : public GameDialogs, public HofEntryHost {
     std::optional<ChosenPicture> choosePicture(const std::string& caption) override;
     void showScoreWindow(const std::string& performanceText) override;
     std::optional<std::string> chooseGameToOpen() override;
+    std::optional<bool> askToCarryOn(const std::string& question) override;
     void showCritical(const std::string& text) override;
 
     NameEntryAnswer askName(int rank, const std::string& name, const std::string& email) override;
@@ -54,6 +57,7 @@ class DialogPresenter : public GameDialogs, public HofEntryHost {
     MainServices& services_;
     SoundPlayer& sounds_;
     BoardPresenter& board_;
+    GameKeeper& keeper_;
     bool sessionEnding_ = false;
 };
 

@@ -25,7 +25,8 @@ Main::Main(ProgramState& state, MainServices& services)
       client_(new QWidget(this)),
       board_(state.game, *this, client_, BoardPace{services.slideStepMs, services.shuffleShowMs}),
       toolbarPresenter_(*toolBar_, *this, board_),
-      dialogPresenter_(*this, *toolBar_, state, services, *this, board_),
+      keeper_(state.game, state.settings, services.dataFolder, services.keepDelayMs),
+      dialogPresenter_(*this, *toolBar_, state, services, *this, board_, keeper_),
       hof_(state.hall, state.settings, dialogPresenter_, services.dataFolder),
       results_(board_, hof_), play_(state.game, roles()), hints_(state.game, roles(), play_),
       keyboard_(state.game, board_, play_, hints_),
@@ -77,8 +78,8 @@ Main::Main(ProgramState& state, MainServices& services)
 }
 
 GameHost Main::roles() {
-    return GameHost{board_, board_,           *this, toolbarPresenter_,
-                    *this,  dialogPresenter_, *this, results_};
+    return GameHost{board_, board_,   *this,  toolbarPresenter_, *this, dialogPresenter_,
+                    *this,  results_, keeper_};
 }
 
 Main::~Main() {

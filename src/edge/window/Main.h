@@ -14,6 +14,7 @@
 #include "sound/SoundEffects.h"
 #include "window/BoardPresenter.h"
 #include "window/DialogPresenter.h"
+#include "window/GameKeeper.h"
 #include "window/ProgramState.h"
 #include "window/ResultsAfterAnimation.h"
 #include "window/ToolbarPresenter.h"
@@ -53,6 +54,7 @@ struct MainServices {
     int slideStepMs = BoardPace{}.slideStepMs;     // pace of an assist's slide
     int shuffleShowMs = BoardPace{}.shuffleShowMs; // the longest the shuffle takes to watch
     IdleIntervals idle = {};                       // the waits of the idle timer, Timer4
+    int keepDelayMs = GameKeeper::kDelayMs;        // how far the kept game trails the board
 };
 
 // The game's one top-level window: the menus, the timers, the key preview, and the place where
@@ -71,11 +73,14 @@ class Main : public QMainWindow,
 
     // The start-up, up to showing the window; the About box follows once it is on screen.
     void Form_Load();
+    // Once the window is on screen: the About box, then the game kept from the last run,
+    // offered back.
+    void Form_Shown();
     // The shut-down: offers to save a game in play, then writes the settings and the Hall
     // of Fame and stops the music. False when a failed save called the exit off.
     bool Form_Unload();
     // The desktop session is ending (a logout, SIGTERM): from now on nothing asks the player
-    // anything, and the game in play is saved to last-game.sav in the data folder.
+    // anything, and the game in play is only kept, to be offered back at the next start.
     void endSession();
 
     // Menu commands.
@@ -166,6 +171,7 @@ class Main : public QMainWindow,
     QWidget* client_ = nullptr; // the window's inside, where the board goes
     BoardPresenter board_;
     ToolbarPresenter toolbarPresenter_;
+    GameKeeper keeper_;
     DialogPresenter dialogPresenter_;
     HofEntryFlow hof_;
     ResultsAfterAnimation results_;

@@ -57,19 +57,31 @@ void Main::Form_Load() {
     getHOF(services_.dataFolder, state_.hall);
     centerForm(*this);
     show();
-    // The About box comes up over the window once it is on screen: MenuAbout's first step.
+    // The About box comes up over the window once it is on screen: Form_Shown.
+}
+
+void Main::Form_Shown() {
+    MenuAbout_Click();
+    open_.offerKept(keeper_.kept());
 }
 
 bool Main::Form_Unload() {
     unloaded_ = true;
     // A save that failed calls the exit off, so the player can save elsewhere or exit again;
-    // a save given up in the chooser still exits. An ending session always exits.
-    if (state_.game.play.gameOn &&
-        dialogPresenter_.offerSave() == GameDialogs::SaveOutcome::failed &&
-        !dialogPresenter_.sessionEnding()) {
-        unloaded_ = false;
-        return false;
+    // a save given up in the chooser still exits, and the game is not offered back: the player
+    // chose to leave it. An ending session always exits.
+    if (state_.game.play.gameOn) {
+        const GameDialogs::SaveOutcome outcome = dialogPresenter_.offerSave();
+        if (outcome == GameDialogs::SaveOutcome::failed && !dialogPresenter_.sessionEnding()) {
+            unloaded_ = false;
+            return false;
+        }
+        if (outcome == GameDialogs::SaveOutcome::cancelled)
+            keeper_.gameOver();
     }
+    // The last change, if it is not on disk yet (the game in play may be under a dialog).
+    if (keeper_.pending())
+        keeper_.keepNow();
     services_.beep.beep(Beep::Kind::Exclamation);
     tessary::putINI(services_.dataFolder, state_.game.puzzle, state_.settings);
     putHOF(services_.dataFolder, state_.hall);
