@@ -71,6 +71,12 @@ TEST_F(HofEntryFlowTest, ATopFivePlaceOpensTheSubmitAddressWithTheNameEncoded) {
     ASSERT_EQ(host.log.size(), 3u);
     EXPECT_EQ(host.log[1], "link " + hofServer() +
                                "/games/puzhof.asp?game=tess&a=1250&b=Ann%20%26%20Bo size=80&c=");
+    // A score past the entry's field goes online as the list keeps it, which the server takes.
+    host.log.clear();
+    finish(111615);
+    ASSERT_EQ(host.log.size(), 3u);
+    EXPECT_EQ(host.log[1], "link " + hofServer() +
+                               "/games/puzhof.asp?game=tess&a=32767&b=Ann%20%26%20Bo size=80&c=");
 }
 
 TEST_F(HofEntryFlowTest, AScoreBelowAFullListEntersNothing) {

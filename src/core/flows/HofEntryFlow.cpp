@@ -15,12 +15,14 @@ void HofEntryFlow::enterHof(int32_t netScore, const std::string& title, int piec
     // The name and e-mail typed are remembered for the next entry and the settings file.
     settings_.playerName = answer.name;
     settings_.playerEmail = answer.email;
-    list_.fillEntry(rank,
-                    makeHofEntry(netScore, title, pieces, settings_.playerName, host_.today()));
+    const HofEntry entry =
+        makeHofEntry(netScore, title, pieces, settings_.playerName, host_.today());
+    list_.fillEntry(rank, entry);
     if (answer.onlineEntry) {
+        // The online list takes the score as the local one keeps it, within its 16 bits.
         if (rank <= kOnlinePlaces)
-            host_.openLink(
-                hofSubmitAddress(netScore, pieces, settings_.playerName, settings_.playerEmail));
+            host_.openLink(hofSubmitAddress(entry.score, entry.size, settings_.playerName,
+                                            settings_.playerEmail));
         else
             host_.showMessage("Must be in top 5 of local HOF to be entered online");
     }
