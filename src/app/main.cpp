@@ -6,6 +6,7 @@
 #include "platform/QtBeep.h"
 #include "platform/QtFileChooser.h"
 #include "platform/QtShell.h"
+#include "platform/SingleInstance.h"
 #include "platform/SoundDevice.h"
 #include "platform/SoundServiceSdl.h"
 #include "widgets/GameApplication.h"
@@ -18,7 +19,10 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <chrono>
+#include <cstdio>
 #include <string>
+#include <thread>
 
 #if defined(Q_OS_UNIX)
 #include <csignal>
@@ -82,6 +86,33 @@ tessary::IdleIntervals idleIntervals() {
     return intervals;
 }
 
+// A second copy of the game asks the one already running to come to the front, handing over
+// its command line, and ends. The running copy may still be starting and not listen yet, so a
+// refused connection is tried again for about two seconds; no window of this copy exists, so
+// the wait holds up nothing.
+void handOverToRunningGame(const std::filesystem::path& dataFolder) {
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    auto result = tessary::SingleInstance::handOver(dataFolder, arguments);
+    for (int tries = 1; tries < 20 && result == tessary::SingleInstance::HandOver::NotListening;
+         ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        result = tessary::SingleInstance::handOver(dataFolder, arguments);
+    }
+    const QByteArray title = tessary::gameTitle().toUtf8();
+    if (result == tessary::SingleInstance::HandOver::Unreachable)
+        std::fprintf(stderr, "%s is already running.\n", title.constData());
+    else if (result == tessary::SingleInstance::HandOver::NotListening)
+        std::fprintf(stderr, "%s is already running but did not answer.\n", title.constData());
+}
+
+void bringToFront(QWidget& window) {
+    if (window.isMinimized())
+        window.showNormal();
+    window.raise();
+    window.activateWindow();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -90,6 +121,14 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(gameTitle());
     QApplication::setOrganizationName(gameTitle());
     QApplication::setQuitOnLastWindowClosed(true);
+
+    // One game at a time over a data folder, settled before any file of the game is read.
+    const ProgramFolders folders = ProgramFolders::locate();
+    const std::unique_ptr<SingleInstance> instance = SingleInstance::claim(folders.dataFolder);
+    if (!instance) {
+        handOverToRunningGame(folders.dataFolder);
+        return 0;
+    }
 
     ProgramState state;
     SeededRandom random = SeededRandom::fromClock();
@@ -100,7 +139,6 @@ int main(int argc, char* argv[]) {
     QtFileChooser savedGames, pictures, music;
     QtShell shell;
     QtBeep beep;
-    const ProgramFolders folders = ProgramFolders::locate();
     QIcon icon;
     const auto appIcons = folders.programFolder / ProgramFolders::kIconsFolder / "app";
     for (const int size : {16, 32, 48, 64, 128, 256})
@@ -125,6 +163,8 @@ int main(int argc, char* argv[]) {
     savedGames.setParent(&window);
     pictures.setParent(&window);
     music.setParent(&window);
+    // A second copy's command line is not used yet: it only brings this window forward.
+    instance->onActivate([&window](const QStringList&) { bringToFront(window); });
     window.Form_Load();
 #if defined(Q_OS_UNIX)
     closeOnTerm(window);

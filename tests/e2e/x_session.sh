@@ -141,6 +141,7 @@ copy_program_folder() {
         name=$(basename "$item")
         case "${name,,}" in
         cmakefiles | *_autogen | *.cmake | tessary.ini | tess.hof | folders.dat | *.sav) continue ;;
+        tessary.lock | tessary.socket) continue ;;
         esac
         cp -R "$item" "$game/"
     done
