@@ -54,14 +54,6 @@ cursor_shown_top_left && fail "the cursor shows before any cursor key"
 xdotool key Home
 wait_for "the keyboard cursor on cell (1, 1)" 5 cursor_shown_top_left
 
-# cursor_to C R: Home, then right and down to cell (C, R).
-cursor_to() {
-    local keys=(Home) i
-    for ((i = 1; i < $1; i++)); do keys+=(Right); done
-    for ((i = 1; i < $2; i++)); do keys+=(Down); done
-    xdotool key "${keys[@]}"
-}
-
 swaps=0
 first=1
 for ((c = 1; c <= across; c++)); do

@@ -162,16 +162,22 @@ start_window_manager() {
     wait_for "window manager" 30 openbox_running
 }
 
-# start_game: starts $game/tessary from its folder and waits for the main window with the
-# About box over it; closes the box and sets "main".
+# start_game [offered]: starts $game/tessary from its folder and waits for the main window
+# with the About box over it; closes the box and sets "main". With "offered", the question to
+# carry on with the game kept from the last run must follow, and is left up ("found").
 start_game() {
-    (cd "$game" && exec ./tessary) >"$work/game.log" 2>&1 &
+    (cd "$game" && exec ./tessary) >>"$work/game.log" 2>&1 &
     game_pid=$!
     log "game started"
     wait_for "main window titled \"Tessary\" with the About box over it" 30 about_box_over_main
     sleep 0.3 # the box's first animation frame
     shot 01-about-box
     xdotool key Return
+    if [ "${1:-}" = offered ]; then
+        wait_for "the question to carry on with the kept game" 10 active_is "$untitled" "$main"
+        log "About box closed, the kept game offered"
+        return
+    fi
     wait_for "main window back in front after the About box" 10 active_id_is "$main"
     log "About box closed"
 }
@@ -193,17 +199,17 @@ about_box_over_main() {
     [ -n "$main" ]
 }
 
-# start_puzzle PICTURE [asked]: a new 2 x 2 Single puzzle of PICTURE (a path inside $game);
-# "asked" when the new-puzzle dialog is already on its way.
+# start_puzzle PICTURE [asked]: a new Single puzzle of PICTURE (a path inside $game), $pieces
+# by $pieces (2 unless set); "asked" when the new-puzzle dialog is already on its way.
 start_puzzle() {
     [ "${2:-}" = asked ] || xdotool key ctrl+n
     wait_for "new-puzzle dialog" 10 active_is "$untitled" "$main"
     # The focus starts on "Ok"; the tab order goes on to the pieces down, then across, then
     # the puzzle types. Tabbing into a count box selects it, so typing replaces it.
     xdotool key Tab ctrl+a
-    xdotool type 2
+    xdotool type "${pieces:-2}"
     xdotool key Tab ctrl+a
-    xdotool type 2
+    xdotool type "${pieces:-2}"
     # Into the types (the checked one takes the focus); Up to the first, "Single", and pick it.
     xdotool key Tab Up Up Up space
     sleep 0.2
@@ -244,7 +250,7 @@ save_game() {
 
 numbers() { echo "${lines[$1 - 1]}" | xargs; } # the numbers of a line, single-spaced
 
-# learn_unsolved_board PICTURE FILE [SHOT]: saves the new 2 x 2 puzzle in play to FILE to learn
+# learn_unsolved_board PICTURE FILE [SHOT]: saves the new puzzle in play to FILE to learn
 # it; while the shuffle left every piece at home, starts another one (declining to save it).
 # Sets across, down, left (pieces to move), piece_w, piece_h, board_w, board_h and piece_at:
 # the home cell of the piece shown at each cell ("c,r" keys and values).
@@ -253,7 +259,8 @@ learn_unsolved_board() {
     while true; do
         save_game "$2" "${3:-}"
         read -r across down <<<"$(numbers 12)"
-        [ "$across $down" = "2 2" ] || fail "saved board is $across x $down, not 2 x 2"
+        [ "$across $down" = "${pieces:-2} ${pieces:-2}" ] ||
+            fail "saved board is $across x $down, not ${pieces:-2} x ${pieces:-2}"
         left=$(numbers 15)
         [ "$left" != 0 ] && break
         [ "$attempt" -lt 5 ] || fail "$attempt new puzzles in a row came out already solved"
@@ -275,4 +282,12 @@ learn_unsolved_board() {
             line=$((line + 2))
         done
     done
+}
+
+# cursor_to C R: Home, then right and down to cell (C, R).
+cursor_to() {
+    local keys=(Home) i
+    for ((i = 1; i < $1; i++)); do keys+=(Right); done
+    for ((i = 1; i < $2; i++)); do keys+=(Down); done
+    xdotool key "${keys[@]}"
 }
