@@ -1,4 +1,5 @@
-// Saving and reopening the largest board the game allows: 50 x 50 pieces, 5019 lines.
+// Saving, keeping and reopening the largest board the game allows: 50 x 50 pieces, 5019 lines.
+#include "files/KeptGame.h"
 #include "files/SavedGame.h"
 
 #include <benchmark/benchmark.h>
@@ -67,6 +68,24 @@ void BM_SavedGameFileRoundTrip(benchmark::State& state) {
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_SavedGameFileRoundTrip)->Unit(benchmark::kMillisecond);
+
+// What the window thread spends each time the game in play is kept, at most twice a second:
+// the text made and safely replaced, flushed to the disk.
+void BM_KeptGameWrite(benchmark::State& state) {
+    const GameState game = largestGame();
+    const Settings settings;
+    std::string folder = (std::filesystem::temp_directory_path() / "tessary-bench-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    const KeptGame kept{std::filesystem::path(folder)};
+    for (auto _ : state)
+        if (!kept.keep(game, settings))
+            state.SkipWithError("the kept game was not written");
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_KeptGameWrite)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tessary

@@ -29,8 +29,10 @@ void KeptGame::putAway() const {
 std::optional<std::filesystem::path> KeptGame::setAsideRefused() const {
     const std::string stem = file_.stem().string() + ".refused";
     for (int n = 1; n <= 1000; ++n) {
-        const std::string suffix = n == 1 ? "" : "-" + std::to_string(n);
-        const auto aside = file_.parent_path() / (stem + suffix + file_.extension().string());
+        std::string name = stem;
+        if (n > 1)
+            name.append("-").append(std::to_string(n));
+        const auto aside = file_.parent_path() / name.append(file_.extension().string());
         std::error_code error;
         if (std::filesystem::exists(aside, error) || error)
             continue;
