@@ -11,18 +11,19 @@
 #include "platform/SoundServiceSdl.h"
 #include "widgets/GameApplication.h"
 #include "widgets/GameTitle.h"
+#include "widgets/SkipOnFailure.h"
 #include "window/ProgramState.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
+#include <QFileInfo>
 #include <QIcon>
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include <chrono>
 #include <cstdio>
 #include <string>
-#include <thread>
 
 #if defined(Q_OS_UNIX)
 #include <csignal>
@@ -90,14 +91,26 @@ tessary::IdleIntervals idleIntervals() {
 // its command line, and ends. The running copy may still be starting and not listen yet, so a
 // refused connection is tried again for about two seconds; no window of this copy exists, so
 // the wait holds up nothing.
-void handOverToRunningGame(const std::filesystem::path& dataFolder) {
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
-    auto result = tessary::SingleInstance::handOver(dataFolder, arguments);
+// The files named on the command line, made whole paths while the working folder is still
+// the one they were named from (the game then works in its own folder).
+QStringList givenFiles() {
+    QStringList files;
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        files << QFileInfo(arguments[i]).absoluteFilePath();
+    return files;
+}
+
+// A second copy has no window: it waits for the first copy to listen on the window-less
+// event loop, a tenth of a second at a time, at most two seconds.
+void handOverToRunningGame(const std::filesystem::path& dataFolder, const QStringList& files) {
+    auto result = tessary::SingleInstance::handOver(dataFolder, files);
     for (int tries = 1; tries < 20 && result == tessary::SingleInstance::HandOver::NotListening;
          ++tries) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        result = tessary::SingleInstance::handOver(dataFolder, arguments);
+        QEventLoop pause;
+        QTimer::singleShot(100, &pause, &QEventLoop::quit);
+        pause.exec();
+        result = tessary::SingleInstance::handOver(dataFolder, files);
     }
     const QByteArray title = tessary::gameTitle().toUtf8();
     if (result == tessary::SingleInstance::HandOver::Unreachable)
@@ -126,7 +139,7 @@ int main(int argc, char* argv[]) {
     const ProgramFolders folders = ProgramFolders::locate();
     const std::unique_ptr<SingleInstance> instance = SingleInstance::claim(folders.dataFolder);
     if (!instance) {
-        handOverToRunningGame(folders.dataFolder);
+        handOverToRunningGame(folders.dataFolder, givenFiles());
         return 0;
     }
 
@@ -163,15 +176,27 @@ int main(int argc, char* argv[]) {
     savedGames.setParent(&window);
     pictures.setParent(&window);
     music.setParent(&window);
-    // A second copy's command line is not used yet: it only brings this window forward.
-    instance->onActivate([&window](const QStringList&) { bringToFront(window); });
+    // A second copy brings this window forward and hands over the file it was given, unless a
+    // dialog is up here: the player is in the middle of something.
+    instance->onActivate([&window](const QStringList& files) {
+        bringToFront(window);
+        if (!files.isEmpty() && QApplication::activeModalWidget() == nullptr)
+            skipOnFailure([&] { window.openGivenFile(files.front().toStdString()); });
+    });
     window.Form_Load();
 #if defined(Q_OS_UNIX)
     closeOnTerm(window);
 #endif
     // The About box opens over the main window once the window is on screen, then the game
-    // kept from the last run is offered back.
-    QTimer::singleShot(0, &window, [&window] { window.Form_Shown(); });
+    // kept from the last run is offered back, then a file named on the command line opens.
+    const QStringList files = givenFiles();
+    QTimer::singleShot(0, &window, [&window, files] {
+        skipOnFailure([&] {
+            window.Form_Shown();
+            if (!files.isEmpty())
+                window.openGivenFile(files.front().toStdString());
+        });
+    });
     const int status = QApplication::exec();
 #if defined(Q_OS_UNIX)
     if (sessionEnded)

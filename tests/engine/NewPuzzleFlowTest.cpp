@@ -67,11 +67,13 @@ TEST_F(NewPuzzleFlowTest, ASinglePuzzleStartsShuffledWithFreshCounters) {
               (Calls{"solution hide", "input on", "blink on"}));
 }
 
+// A picture given ahead (dropped, or taken in the catalogue) is shown as the first only.
 TEST_F(NewPuzzleFlowTest, A2x2PuzzleAsksForFourPicturesWithNumberedCaptions) {
     dialogChooses(kTwoByTwo, 2, 2);
     host.chooserAnswers = {
         {"a.bmp", "a.bmp"}, {"b.bmp", "b.bmp"}, {"c.jpg", "c.jpg"}, {"d.jpg", "d.jpg"}};
-    flow.newPuzzle();
+    flow.newPuzzle("a.bmp");
+    EXPECT_EQ(host.only({"Viewer showing"}), Calls{"Viewer showing a.bmp"});
     EXPECT_EQ(host.chooserCaptions,
               (std::vector<std::string>{"Select puzzle 1 of 4", "Select puzzle 2 of 4",
                                         "Select puzzle 3 of 4", "Select puzzle 4 of 4"}));

@@ -113,7 +113,10 @@ void RecordingHost::writeSettings(const PuzzleDescription& puzzle) {
     calls.push_back("putINI " + std::to_string(puzzle.puzType) + " " +
                     cell(puzzle.imgAcross, puzzle.imgDown));
 }
-std::optional<ChosenPicture> RecordingHost::choosePicture(const std::string& caption) {
+std::optional<ChosenPicture> RecordingHost::choosePicture(const std::string& caption,
+                                                          const std::string& shown) {
+    if (!shown.empty())
+        calls.push_back("Viewer showing " + shown);
     std::pair<std::string, std::string> answer;
     if (!chooserAnswers.empty()) {
         answer = chooserAnswers.front();

@@ -57,7 +57,8 @@ class RecordingHost : public BoardView,
     void setDefaultPointer() override;
     std::optional<NewPuzzleChoice> chooseNewPuzzle(const NewPuzzleChoice& shown) override;
     void writeSettings(const PuzzleDescription& puzzle) override;
-    std::optional<ChosenPicture> choosePicture(const std::string& caption) override;
+    std::optional<ChosenPicture> choosePicture(const std::string& caption,
+                                               const std::string& shown) override;
     bool prepareLayout(const PuzzleDescription& puzzle) override;
     LayoutCheck prepareLayoutOf(const GameState& game) override;
     std::optional<std::string> chooseGameToOpen() override;

@@ -38,10 +38,11 @@ class ScriptedDialogs : public MainDialogs {
             return std::nullopt;
         return choice;
     }
-    std::optional<ChosenPicture> showViewer(QWidget*, const std::string& caption,
-                                            FileChooser&) override {
-        log.push_back("Viewer " + caption);
-        std::string picture;
+    // A picture to show is taken with "OK" unless a picture is scripted.
+    std::optional<ChosenPicture> showViewer(QWidget*, const std::string& caption, FileChooser&,
+                                            const std::string& shown) override {
+        log.push_back("Viewer " + caption + (shown.empty() ? "" : " showing " + shown));
+        std::string picture = shown;
         if (!pictures.empty()) {
             picture = pictures.front();
             pictures.pop_front();

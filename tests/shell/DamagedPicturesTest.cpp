@@ -155,7 +155,7 @@ TEST(DamagedPicturesInTheChooser, EachIsJudgedWhenChosenAsTheBoardJudgesIt) {
         ScriptedFileChooser chooser;
         chooser.answers = {good, path};
         std::vector<std::string> refusals;
-        Viewer viewer("", chooser, [&](QWidget*, const QString& text) {
+        Viewer viewer("", chooser, "", [&](QWidget*, const QString& text) {
             refusals.push_back(text.toStdString());
         });
         const auto chosenFile = [&viewer] {

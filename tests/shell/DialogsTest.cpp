@@ -124,7 +124,7 @@ struct ViewerTest : ::testing::Test {
 TEST_F(ViewerTest, TheFileChooserComesFirstWithTheImageSettings) {
     const QString path = picture("IMG_0001.JPG", 640, 480);
     chooser.answers = {path.toStdString()};
-    Viewer viewer("", chooser, record());
+    Viewer viewer("", chooser, "", record());
     ASSERT_EQ(chooser.showings.size(), 1u);
     EXPECT_EQ(chooser.showings[0].title, "Select Image");
     EXPECT_EQ(chooser.showings[0].filter, "Image files |*.bmp;*.jpg|");
@@ -132,11 +132,15 @@ TEST_F(ViewerTest, TheFileChooserComesFirstWithTheImageSettings) {
     EXPECT_EQ(viewer.windowTitle(), "Start New Puzzle");
     EXPECT_EQ(viewer.Picture1->size(), QSize(320, 240));
     EXPECT_EQ(viewer.chosen(), (ChosenPicture{path.toStdString(), "IMG_0001.JPG"}));
+    // A picture dropped or taken from the catalogue is shown at once, with no chooser first.
+    const Viewer showing("", chooser, path.toStdString(), record());
+    EXPECT_EQ(chooser.showings.size(), 1u);
+    EXPECT_EQ(showing.chosen(), viewer.chosen());
 }
 
 TEST_F(ViewerTest, CancelEmptiesTheChoiceEvenAfterAPreview) {
     chooser.answers = {picture("a.bmp", 100, 200).toStdString()};
-    Viewer viewer("Select puzzle 2 of 3", chooser, record());
+    Viewer viewer("Select puzzle 2 of 3", chooser, "", record());
     EXPECT_EQ(viewer.windowTitle(), "Select puzzle 2 of 3");
     viewer.show();
     QTest::keyClick(&viewer, Qt::Key_Escape);
@@ -147,7 +151,7 @@ TEST_F(ViewerTest, CancelEmptiesTheChoiceEvenAfterAPreview) {
 // "OK" with nothing chosen gives up the new puzzle as "Cancel" does.
 TEST_F(ViewerTest, ACancelledFileChoiceThenOkChoosesNothing) {
     chooser.answers = {std::nullopt};
-    Viewer viewer("", chooser, record());
+    Viewer viewer("", chooser, "", record());
     viewer.StartBtn->click();
     EXPECT_EQ(viewer.result(), QDialog::Accepted);
     EXPECT_EQ(viewer.chosen(), std::nullopt);
@@ -163,7 +167,7 @@ TEST_F(ViewerTest, AFileThatIsNotAPictureIsRefusedAndEmptiesTheChoice) {
     junk.close();
     const QString good = picture("good.bmp", 64, 48);
     chooser.answers = {good.toStdString(), junk.fileName().toStdString()};
-    Viewer viewer("", chooser, record());
+    Viewer viewer("", chooser, "", record());
     ASSERT_EQ(viewer.chosen().value_or(ChosenPicture{}).file, good.toStdString());
     EXPECT_TRUE(refusals.empty());
     viewer.Command1->click(); // "Select another image"
@@ -197,7 +201,7 @@ TEST_F(ViewerTest, TopDownBitmapsAndTurnedPhotosPreviewUpright) {
     const QString turned = pics.write("portrait.jpg", TestPictures::withOrientation(stored, 6));
 
     chooser.answers = {flat.toStdString(), turned.toStdString()};
-    Viewer viewer("", chooser, record());
+    Viewer viewer("", chooser, "", record());
     EXPECT_EQ(viewer.chosen().value_or(ChosenPicture{}).file, flat.toStdString());
     EXPECT_EQ(viewer.Picture1->size(), QSize(320, 240));
     viewer.Command1->click();

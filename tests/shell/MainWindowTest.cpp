@@ -10,10 +10,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -726,6 +729,51 @@ TEST_F(MainWindowTest, TheGameIsKeptAsPlayedThroughAnEndingSessionAndOfferedBack
     savedGames.answers = {std::nullopt}; // the save offered at the exit, given up
     main->close();
     EXPECT_EQ(inode(), ino_t(0));
+}
+
+// A picture dropped on the window starts the new-puzzle road with it shown first, a saved game
+// dropped opens, anything else is refused with a message; a web address is not taken.
+TEST_F(MainWindowTest, ADroppedPictureStartsAPuzzleASavedGameOpensAndAnythingElseIsRefused) {
+    const auto drop = [this](const QUrl& url) {
+        QMimeData data;
+        data.setUrls({url});
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(main.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(main.get(), &dropped);
+        for (int i = 0; i < 10; ++i)
+            QCoreApplication::processEvents();
+        return true;
+    };
+    startPuzzle(kSingle, 3, 3, {picture("a.bmp").toStdString()});
+    const std::string saved = dir.filePath("a.sav").toStdString();
+    ASSERT_TRUE(writeSavedGame(saved, state.game, state.settings));
+    savedGames.answers = {std::nullopt, std::nullopt}; // no save before the next puzzle
+
+    const QString b = picture("b.bmp");
+    dialogs.log.clear();
+    ASSERT_TRUE(drop(QUrl::fromLocalFile(b)));
+    EXPECT_EQ(dialogs.log,
+              (std::vector<std::string>{"NewPuz", "Viewer  showing " + b.toStdString()}));
+    EXPECT_EQ(state.game.puzzle.puzFile[1], b.toStdString());
+
+    ASSERT_TRUE(drop(QUrl::fromLocalFile(QString::fromStdString(saved))));
+    EXPECT_EQ(state.game.puzzle.puzTitle, "a");
+
+    QFile notes(dir.filePath("notes.txt"));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("a shopping list\n");
+    notes.close();
+    dialogs.log.clear();
+    ASSERT_TRUE(drop(QUrl::fromLocalFile(notes.fileName())));
+    EXPECT_EQ(dialogs.log, std::vector<std::string>{"message " + notes.fileName().toStdString() +
+                                                    " is neither a picture nor a saved Tessary "
+                                                    "game"});
+    EXPECT_FALSE(drop(QUrl(QStringLiteral("https://example.org/picture.png"))));
+    EXPECT_EQ(state.game.puzzle.puzTitle, "a");
 }
 
 // Whatever fails inside a handler is skipped and play goes on: nothing ends the program.

@@ -15,7 +15,7 @@ std::string titleOf(const std::string& fileName) {
 
 } // namespace
 
-void NewPuzzleFlow::newPuzzle() {
+void NewPuzzleFlow::newPuzzle(const std::string& firstPicture) {
     // A game the player meant to keep but that could not be written stays in play; the
     // player has been told why and may save it elsewhere first.
     if (s_.play.gameOn && host_.dialogs.offerSave() == GameDialogs::SaveOutcome::failed)
@@ -40,7 +40,7 @@ void NewPuzzleFlow::newPuzzle() {
     host_.files.writeSettings(next);
     // No first picture, or a later one left out, abandons the new puzzle; so does a picture
     // that cannot be read. Nothing of the game in play has changed yet.
-    if (!choosePictures(next) || !host_.files.prepareLayout(next)) {
+    if (!choosePictures(next, firstPicture) || !host_.files.prepareLayout(next)) {
         abandon(wasOn);
         return;
     }
@@ -75,7 +75,7 @@ void NewPuzzleFlow::newPuzzle() {
     host_.window.setSaveEnabled(true);
 }
 
-bool NewPuzzleFlow::choosePictures(PuzzleDescription& p) {
+bool NewPuzzleFlow::choosePictures(PuzzleDescription& p, const std::string& firstPicture) {
     const int images = p.puzType;
     // A picture left out still asks for the ones after it; the puzzle is given up at the end.
     bool complete = images >= kSingle && images <= kTwoByTwo;
@@ -84,7 +84,8 @@ bool NewPuzzleFlow::choosePictures(PuzzleDescription& p) {
         const std::string caption =
             images > 1 ? "Select puzzle " + std::to_string(i) + " of " + std::to_string(images)
                        : std::string();
-        const std::optional<ChosenPicture> picture = host_.dialogs.choosePicture(caption);
+        const std::optional<ChosenPicture> picture =
+            host_.dialogs.choosePicture(caption, i == 1 ? firstPicture : std::string());
         if (!picture) {
             complete = false;
             continue;

@@ -14,12 +14,14 @@ class NewPuzzleFlow {
     NewPuzzleFlow(GameState& state, GameHost host, Play& play, RandomSource& random)
         : s_(state), host_(host), play_(play), random_(random) {}
 
-    void newPuzzle();
+    // With `firstPicture`, the image chooser shows it as the first picture: the road of a
+    // picture dropped on the window or chosen in the catalogue.
+    void newPuzzle(const std::string& firstPicture = {});
 
   private:
     void abandon(bool wasOn);
     // One picture per image into `p`; false unless every image has its picture.
-    bool choosePictures(PuzzleDescription& p);
+    bool choosePictures(PuzzleDescription& p, const std::string& firstPicture);
 
     GameState& s_;
     GameHost host_;

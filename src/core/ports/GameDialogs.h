@@ -28,9 +28,11 @@ class GameDialogs {
     virtual SaveOutcome offerSave() = 0;
     // The new-puzzle dialog, opened on `shown`; nothing when it was closed without "Ok".
     virtual std::optional<NewPuzzleChoice> chooseNewPuzzle(const NewPuzzleChoice& shown) = 0;
-    // The image chooser with its window titled `caption` ("" keeps its own title); nothing
-    // when the player took no picture.
-    virtual std::optional<ChosenPicture> choosePicture(const std::string& caption) = 0;
+    // The image chooser with its window titled `caption` ("" keeps its own title), showing the
+    // picture `shown` if one is given, else asking for one first; nothing when the player took
+    // no picture.
+    virtual std::optional<ChosenPicture> choosePicture(const std::string& caption,
+                                                       const std::string& shown) = 0;
     virtual void showScoreWindow(const std::string& performanceText) = 0;
     // The saved game to open, or nothing when the chooser was cancelled.
     virtual std::optional<std::string> chooseGameToOpen() = 0;

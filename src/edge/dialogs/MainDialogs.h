@@ -30,9 +30,11 @@ class MainDialogs {
     // The player's choice; nothing when the dialog was closed without "Ok" (Esc, its close box).
     virtual std::optional<NewPuzzleChoice> showNewPuz(QWidget* parent, const NewPuzzleChoice& shown,
                                                       std::function<void()> beep) = 0;
-    // The picture taken; nothing after "Cancel" or without a picture.
+    // The picture taken; nothing after "Cancel" or without a picture. With `shown`, the
+    // chooser opens on that picture instead of asking for one first.
     virtual std::optional<ChosenPicture> showViewer(QWidget* parent, const std::string& caption,
-                                                    FileChooser& chooser) = 0;
+                                                    FileChooser& chooser,
+                                                    const std::string& shown) = 0;
     virtual void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) = 0;
     virtual void showMessage(QWidget* parent, const QString& text, const QString& title,
                              Icon icon) = 0;
@@ -56,7 +58,8 @@ class QtMainDialogs : public MainDialogs {
     std::optional<NewPuzzleChoice> showNewPuz(QWidget* parent, const NewPuzzleChoice& shown,
                                               std::function<void()> beep) override;
     std::optional<ChosenPicture> showViewer(QWidget* parent, const std::string& caption,
-                                            FileChooser& chooser) override;
+                                            FileChooser& chooser,
+                                            const std::string& shown) override;
     void showJukebox(QWidget* parent, Settings& settings, FileChooser& chooser) override;
     void showMessage(QWidget* parent, const QString& text, const QString& title,
                      Icon icon) override;

@@ -28,9 +28,10 @@ std::optional<NewPuzzleChoice> QtMainDialogs::showNewPuz(QWidget* parent,
 }
 
 std::optional<ChosenPicture> QtMainDialogs::showViewer(QWidget* parent, const std::string& caption,
-                                                       FileChooser& chooser) {
+                                                       FileChooser& chooser,
+                                                       const std::string& shown) {
     Viewer viewer(
-        caption, chooser,
+        caption, chooser, shown,
         [this](QWidget* over, const QString& text) {
             showMessage(over, text, gameTitle(), Icon::Critical);
         },

@@ -31,8 +31,8 @@ QSize Viewer::previewSize(int width, int height) {
     return {kPreviewW, roundEven(double(height) * kPreviewW / width)};
 }
 
-Viewer::Viewer(const std::string& caption, FileChooser& chooser, RefusalMessage refuse,
-               QWidget* parent)
+Viewer::Viewer(const std::string& caption, FileChooser& chooser, const std::string& shown,
+               RefusalMessage refuse, QWidget* parent)
     : QDialog(parent), chooser_(chooser), refuse_(std::move(refuse)) {
     setWindowTitle(caption.empty() ? QStringLiteral("Start New Puzzle")
                                    : QString::fromStdString(caption));
@@ -63,7 +63,13 @@ Viewer::Viewer(const std::string& caption, FileChooser& chooser, RefusalMessage 
     // Each showing starts with an empty file name and nothing chosen: "OK" without a picture
     // gives up the new puzzle as "Cancel" does.
     chooser_.FileName.clear();
-    Command1_Click();
+    if (shown.empty()) {
+        Command1_Click();
+        return;
+    }
+    // "Select another image" then starts in the shown picture's folder, on it.
+    chooser_.FileName = shown;
+    preview(shown);
 }
 
 void Viewer::Command1_Click() {
@@ -77,9 +83,11 @@ void Viewer::Command1_Click() {
     // picture already previewed, which is simply shown again.
     chooser_.show(FileChooser::Mode::Open);
     const std::string name = chooser_.FileName;
-    if (name.empty())
-        return;
+    if (!name.empty())
+        preview(name);
+}
 
+void Viewer::preview(const std::string& name) {
     // Judged now, with the board's own checks and decoder, so that a picture taken here is
     // one the board takes; the preview is sized from the same upright size the board uses.
     const QString path = QString::fromStdString(name);

@@ -17,9 +17,9 @@ namespace tessary {
 
 class FileChooser;
 
-// The image chooser: the file chooser comes up first, then this window previews the picked
-// picture with "Select another image", "OK" and "Cancel". The window is titled `caption`, or
-// "Start New Puzzle" when it is empty.
+// The image chooser: the file chooser comes up first (unless a picture to show is given), then
+// this window previews the picked picture with "Select another image", "OK" and "Cancel". The
+// window is titled `caption`, or "Start New Puzzle" when it is empty.
 class Viewer : public QDialog {
     Q_OBJECT
 
@@ -27,8 +27,8 @@ class Viewer : public QDialog {
     // Shows the player why a picture was refused, over the given window.
     using RefusalMessage = std::function<void(QWidget* over, const QString& text)>;
 
-    Viewer(const std::string& caption, FileChooser& chooser, RefusalMessage refuse,
-           QWidget* parent = nullptr);
+    Viewer(const std::string& caption, FileChooser& chooser, const std::string& shown,
+           RefusalMessage refuse, QWidget* parent = nullptr);
 
     // The picture previewed, once the window is closed by "OK": nothing after "Cancel", and
     // nothing when no picture was taken.
@@ -55,6 +55,8 @@ class Viewer : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // Previews the picture in file `name`, or refuses it.
+    void preview(const std::string& name);
     // Empties the choice and the preview and tells the player why the file was not taken.
     void refusePicture(const QString& path, PictureProblem problem);
 

@@ -62,10 +62,11 @@ std::optional<NewPuzzleChoice> DialogPresenter::chooseNewPuzzle(const NewPuzzleC
                                         [this] { services_.beep.beep(Beep::Kind::Plain); });
 }
 
-std::optional<ChosenPicture> DialogPresenter::choosePicture(const std::string& caption) {
+std::optional<ChosenPicture> DialogPresenter::choosePicture(const std::string& caption,
+                                                            const std::string& shown) {
     if (services_.CMDialog1.InitDir.empty())
         services_.CMDialog1.InitDir = (services_.programFolder / "images").string();
-    return services_.dialogs.showViewer(&window_, caption, services_.CMDialog1);
+    return services_.dialogs.showViewer(&window_, caption, services_.CMDialog1, shown);
 }
 
 void DialogPresenter::showScoreWindow(const std::string& performanceText) {

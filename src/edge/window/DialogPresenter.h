@@ -35,7 +35,8 @@ class DialogPresenter : public GameDialogs, public HofEntryHost {
 
     SaveOutcome offerSave() override;
     std::optional<NewPuzzleChoice> chooseNewPuzzle(const NewPuzzleChoice& shown) override;
-    std::optional<ChosenPicture> choosePicture(const std::string& caption) override;
+    std::optional<ChosenPicture> choosePicture(const std::string& caption,
+                                               const std::string& shown) override;
     void showScoreWindow(const std::string& performanceText) override;
     std::optional<std::string> chooseGameToOpen() override;
     std::optional<bool> askToCarryOn(const std::string& question) override;

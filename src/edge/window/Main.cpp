@@ -10,8 +10,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTimer>
 #include <functional>
 #include <type_traits>
@@ -71,6 +74,7 @@ Main::Main(ProgramState& state, MainServices& services)
     });
 
     buildMenus();
+    setAcceptDrops(true);
     resize(640, 480);
     // Key preview: the window sees every key before the control with the focus, and before
     // the menu shortcuts.
@@ -185,6 +189,38 @@ void Main::changeEvent(QEvent* event) {
     skipOnFailure([&] {
         music_.Form_Resize(minimized);
         toolBar_->setVisible(Form_Resize(minimized).showToolbar);
+    });
+}
+
+namespace {
+
+// The one local file a drag carries, or nothing: a web address or several files are not taken.
+std::optional<std::string> droppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 ||
+        !data->urls().front().isLocalFile())
+        return std::nullopt;
+    return data->urls().front().toLocalFile().toStdString();
+}
+
+} // namespace
+
+void Main::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedFile(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void Main::dropEvent(QDropEvent* event) {
+    const std::optional<std::string> file = droppedFile(event->mimeData());
+    if (!file)
+        return;
+    event->acceptProposedAction();
+    // The drop ends first: the dialogs the file leads to open once it is over.
+    QTimer::singleShot(0, this, [this, path = *file] {
+        skipOnFailure([&] {
+            show();
+            activateWindow();
+            openGivenFile(path);
+        });
     });
 }
 

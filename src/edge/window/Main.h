@@ -83,6 +83,12 @@ class Main : public QMainWindow,
     // anything, and the game in play is only kept, to be offered back at the next start.
     void endSession();
 
+    // A file handed to the game (dropped on the window, named on the command line, given by a
+    // second copy of the game): a saved game opens as "Open Saved Game" opens one, a picture
+    // starts a new puzzle with it as the first picture; anything else is refused with a
+    // message.
+    void openGivenFile(const std::string& path);
+
     // Menu commands.
     void MenuNewGame_Click();
     void MenuOpenGame_Click();
@@ -133,6 +139,8 @@ class Main : public QMainWindow,
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     // Window tests reach these through MainWindowProbe, never directly.

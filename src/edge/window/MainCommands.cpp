@@ -11,6 +11,7 @@
 #include "score/HofFile.h"
 #include "widgets/CenterForm.h"
 #include "widgets/GameTitle.h"
+#include "window/GivenFile.h"
 #include "window/Main.h"
 #include "window/ToolBar.h"
 
@@ -93,6 +94,24 @@ bool Main::Form_Unload() {
     Timer4->stop();
     toolBar_->close();
     return true;
+}
+
+void Main::openGivenFile(const std::string& path) {
+    board_.finishAnimation();
+    switch (kindOfGivenFile(path)) {
+    case GivenFileKind::savedGame:
+        open_.openFile(path);
+        return;
+    case GivenFileKind::picture:
+        flow_.newPuzzle(path);
+        return;
+    case GivenFileKind::missing:
+        dialogPresenter_.showCritical(path + " is not found");
+        return;
+    case GivenFileKind::other:
+        dialogPresenter_.showCritical(path + " is neither a picture nor a saved Tessary game");
+        return;
+    }
 }
 
 void Main::MenuNewGame_Click() {
