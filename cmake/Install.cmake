@@ -14,7 +14,11 @@ install(TARGETS tessary RUNTIME DESTINATION bin)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/ DESTINATION share/tessary
   PATTERN ".*" EXCLUDE)
 
+# The menu entry opens pictures and saved games ("Open with Tessary"); the MIME package makes
+# file managers know a saved game by its first line.
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/tessary.desktop DESTINATION share/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/tessary-mime.xml DESTINATION share/mime/packages
+  RENAME tessary.xml)
 
 foreach(size 16 32 48 64 128 256)
   install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/app/tessary-${size}.png

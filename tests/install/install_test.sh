@@ -97,8 +97,25 @@ done
 [ -f "$prefix/share/icons/hicolor/scalable/apps/tessary.svg" ] || fail "no scalable icon"
 
 # --- start the installed game by its menu entry's command, then end it with SIGTERM
-read -r -a command <<<"$(entry Exec)"
-[ "${command[0]}" = tessary ] || fail "menu entry Exec is \"$(entry Exec)\""
+# "Open with Tessary": the entry takes one file and names the types it opens.
+[ "$(entry Exec)" = "tessary %f" ] || fail "menu entry Exec is \"$(entry Exec)\""
+for type in image/png image/webp image/tiff image/gif image/jpeg image/bmp \
+    application/x-tessary-saved-game; do
+    [[ ";$(entry MimeType)" == *";$type;"* ]] || fail "menu entry MimeType lacks $type"
+done
+# A saved game is known by its first line, not taken for another program's ".sav": a MIME
+# database made of the system's and the installed package says so.
+mime="$work/mime-home"
+mkdir -p "$mime/mime/packages"
+cp "$prefix/share/mime/packages/tessary.xml" "$mime/mime/packages/" ||
+    fail "no share/mime/packages/tessary.xml"
+update-mime-database "$mime/mime" || fail "update-mime-database refused tessary.xml"
+printf 'Morvane-Tessary\r\n/pictures/harbour.jpg\r\n' >"$work/holiday.sav"
+type=$(XDG_DATA_HOME="$mime" XDG_DATA_DIRS="$mime:/usr/share" gio info -a standard::content-type \
+    "$work/holiday.sav" | sed -n 's/^ *standard::content-type: //p')
+[ "$type" = application/x-tessary-saved-game ] || fail "a saved game is taken for \"$type\""
+# The menu's command without its field code: the game started with no file.
+read -r -a command <<<"$(entry Exec | sed 's/ %f$//')"
 
 # run_game NAME: starts the game as the player with a fresh home, waits until it is running
 # and ready for SIGTERM, ends it with SIGTERM and waits for its exit. Sets data_home.

@@ -73,6 +73,7 @@ want -rw-r--r-- share/tessary/images/flower-field.jpg
 want -rw-r--r-- share/tessary/help/toolbar.png
 want -rw-r--r-- share/tessary/defaults/Tessary.ini
 want -rw-r--r-- share/applications/tessary.desktop
+want -rw-r--r-- share/mime/packages/tessary.xml
 want -rw-r--r-- share/icons/hicolor/48x48/apps/tessary.png
 want -rw-r--r-- share/icons/hicolor/scalable/apps/tessary.svg
 want -rw-r--r-- share/doc/tessary/copyright
