@@ -2,7 +2,8 @@
 # Nothing of a game in play is lost, in the real game under an X server with a window manager:
 # the game is kept as it is played, survives a SIGKILL and a SIGTERM under the new-puzzle
 # dialog, and is offered back at the next start; No puts it away, a solved puzzle is not
-# offered back, and a second copy started while one runs only brings the first forward.
+# offered back, and a second copy started while one runs only brings the first forward. A
+# picture named on the command line leads to a puzzle with it.
 #
 #   keep_game.sh PROGRAM_FOLDER SHOTS_FOLDER
 #
@@ -118,25 +119,40 @@ start_game
 sleep 0.5
 active_id_is "$main" || fail "something came up after the About box with no game kept"
 
-# --- 5. a second copy while one runs: the first comes forward, one window, one game
+# --- 5. a second copy while one runs, given a saved game: the first comes forward and opens
+# it; one window, one game
 xdotool windowminimize "$main"
 minimized() { ! active_id_is "$main"; }
 wait_for "main window minimised" 10 minimized
 second_status=0
-(cd "$game" && exec ./tessary) >>"$work/second.log" 2>&1 || second_status=$?
+(cd "$game" && exec ./tessary "$work/before-kill.sav") >>"$work/second.log" 2>&1 ||
+    second_status=$?
 [ "$second_status" = 0 ] || fail "the second copy ended with status $second_status"
 wait_for "the first copy's window back in front" 10 active_id_is "$main"
 windows=$(xdotool search --onlyvisible --name "^$untitled\$" 2>/dev/null | wc -l)
 [ "$windows" = 1 ] || fail "$windows windows titled \"$untitled\" after a second copy"
-copies=$(pgrep -c -f "^./tessary$" || true)
+copies=0 # the game's processes in this folder: other tests may run games of their own
+for pid in $(pgrep -x tessary || true); do
+    [ "$(readlink "/proc/$pid/cwd")" != "$game" ] || copies=$((copies + 1))
+done
 [ "$copies" = 1 ] || fail "$copies copies of the game running after a second copy"
+wait_for "the saved game handed over opened and kept" 5 kept_swaps_are 2
 shot 05-after-second-copy
-log "the second copy ended at once and brought the first forward"
+log "the second copy ended at once; the first came forward and opened its saved game"
 
-# --- 6. a solved puzzle is not offered back
+# --- 6. a picture named on the command line starts a puzzle; solved, it is not offered back
+xdotool key ctrl+x
+wait_for "file dialog \"Save Game\" at the exit" 10 active_is "Save Game"
+xdotool key Escape # given up: not offered back
+wait_for "end of the game after Ctrl+X" 15 game_exited
+[ ! -e "$kept" ] || fail "the game given up at the exit is still kept"
+game_pid=""
+convert "$game/$picture" "$game/images/harbour.bmp"
+start_game "$game/images/harbour.bmp"
 pieces=2
-start_puzzle "$picture"
-learn_unsolved_board "$picture" "$work/small.sav"
+start_puzzle images/harbour.bmp shown
+learn_unsolved_board images/harbour.bmp "$work/small.sav"
+[ "${lines[2]}" = "$game/images/harbour.bmp" ] || fail "the puzzle's picture is ${lines[2]}"
 while [ -n "$(misplaced_cell)" ]; do
     read -r c r <<<"$(misplaced_cell)"
     swap_home "$c" "$r"

@@ -162,11 +162,14 @@ start_window_manager() {
     wait_for "window manager" 30 openbox_running
 }
 
-# start_game [offered]: starts $game/tessary from its folder and waits for the main window
+# start_game [offered|FILE]: starts $game/tessary from its folder and waits for the main window
 # with the About box over it; closes the box and sets "main". With "offered", the question to
-# carry on with the game kept from the last run must follow, and is left up ("found").
+# carry on with the game kept from the last run must follow, and is left up ("found"). With a
+# FILE, the game is started with it on its command line, and what it leads to is left up.
 start_game() {
-    (cd "$game" && exec ./tessary) >>"$work/game.log" 2>&1 &
+    local given=()
+    [ -z "${1:-}" ] || [ "$1" = offered ] || given=("$1")
+    (cd "$game" && exec ./tessary "${given[@]}") >>"$work/game.log" 2>&1 &
     game_pid=$!
     log "game started"
     wait_for "main window titled \"Tessary\" with the About box over it" 30 about_box_over_main
@@ -176,6 +179,10 @@ start_game() {
     if [ "${1:-}" = offered ]; then
         wait_for "the question to carry on with the kept game" 10 active_is "$untitled" "$main"
         log "About box closed, the kept game offered"
+        return
+    fi
+    if [ ${#given[@]} != 0 ]; then
+        log "About box closed, the game given ${given[0]}"
         return
     fi
     wait_for "main window back in front after the About box" 10 active_id_is "$main"
@@ -199,10 +206,11 @@ about_box_over_main() {
     [ -n "$main" ]
 }
 
-# start_puzzle PICTURE [asked]: a new Single puzzle of PICTURE (a path inside $game), $pieces
-# by $pieces (2 unless set); "asked" when the new-puzzle dialog is already on its way.
+# start_puzzle PICTURE [asked|shown]: a new Single puzzle of PICTURE (a path inside $game),
+# $pieces by $pieces (2 unless set); "asked" when the new-puzzle dialog is already on its way,
+# "shown" when it is and the image chooser will show the picture without asking for it.
 start_puzzle() {
-    [ "${2:-}" = asked ] || xdotool key ctrl+n
+    [ -n "${2:-}" ] || xdotool key ctrl+n
     wait_for "new-puzzle dialog" 10 active_is "$untitled" "$main"
     # The focus starts on "Ok"; the tab order goes on to the pieces down, then across, then
     # the puzzle types. Tabbing into a count box selects it, so typing replaces it.
@@ -216,11 +224,13 @@ start_puzzle() {
     shot 02-new-puzzle-dialog
     xdotool key Return
 
-    wait_for "file dialog \"Select Image\"" 10 active_is "Select Image"
-    xdotool type "$game/$1"
-    sleep 0.2
-    shot 02-select-image
-    xdotool key Return
+    if [ "${2:-}" != shown ]; then
+        wait_for "file dialog \"Select Image\"" 10 active_is "Select Image"
+        xdotool type "$game/$1"
+        sleep 0.2
+        shot 02-select-image
+        xdotool key Return
+    fi
 
     wait_for "image chooser \"Start New Puzzle\"" 10 active_is "Start New Puzzle"
     sleep 0.2
