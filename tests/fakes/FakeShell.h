@@ -12,7 +12,11 @@ class FakeShell : public Shell {
   public:
     std::vector<std::string> log;
     bool programsStart = true;
-    void openLink(const std::string& address) override { log.push_back("link " + address); }
+    bool linksOpen = true; // false: no browser can be started
+    bool openLink(const std::string& address) override {
+        log.push_back("link " + address);
+        return linksOpen;
+    }
     bool openDocument(const std::string& path) override {
         log.push_back("document " + path);
         return true;

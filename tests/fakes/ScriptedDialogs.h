@@ -77,6 +77,9 @@ class ScriptedDialogs : public MainDialogs {
     void showHof(QWidget*, HallOfFame&, const std::filesystem::path&, Shell&) override {
         log.push_back("HOF");
     }
+    void showUnopenedLink(QWidget*, const std::string& address) override {
+        log.push_back("unopened " + address);
+    }
     bool toolbarShownDuringAbout = true;
     std::function<bool()> toolbarVisible;
     void showAbout(QWidget*, const Settings&, int&, const std::filesystem::path&,

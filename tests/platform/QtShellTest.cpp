@@ -45,8 +45,16 @@ class QtShellTest : public testing::Test {
     QByteArray path_;
 };
 
+// First of the file: once Qt has found a browser it keeps using it.
+TEST_F(QtShellTest, WithoutAnyBrowserALinkSaysItWasNotOpened) {
+    qputenv("PATH", folder_.filePath("nowhere").toLocal8Bit());
+    qunsetenv("BROWSER");
+    qunsetenv("DEFAULT_BROWSER");
+    EXPECT_FALSE(QtShell().openLink(hofBrowseAddress()));
+}
+
 TEST_F(QtShellTest, AWebsiteEntryReachesTheBrowserWithEveryPartEncoded) {
-    QtShell().openLink(hofSubmitAddress(1250, 80, "Ann & Bo", "a+b@x.org"));
+    EXPECT_TRUE(QtShell().openLink(hofSubmitAddress(1250, 80, "Ann & Bo", "a+b@x.org")));
     EXPECT_EQ(opened(), hofServer() +
                             "/games/puzhof.asp?game=tess&a=1250&b=Ann%20%26%20Bo%20size=80"
                             "&c=a%2Bb%40x.org");

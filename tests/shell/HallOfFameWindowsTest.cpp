@@ -52,15 +52,23 @@ struct HofWindowTest : ::testing::Test {
 };
 
 TEST_F(HofWindowTest, ShowsTheTableAndOpensTheOnlineListWithoutClosing) {
-    HofWindow window(list, folder(), shell, [] { return false; });
+    std::vector<std::string> unopened;
+    HofWindow window(
+        list, folder(), shell, [] { return false; },
+        [&](QWidget*, const std::string& address) { unopened.push_back(address); });
     EXPECT_EQ(window.Text1->toPlainText().toStdString(),
               "Rank   Score   Size   Name       Date \n  1    1250  80  Ann" +
                   std::string(17, ' ') + "12/6/99");
     EXPECT_TRUE(window.Text1->isReadOnly());
     window.show();
     window.cmdOnline->click();
-    EXPECT_EQ(shell.log,
-              std::vector<std::string>{"link https://www.morvane.com/games/puzhof.asp?game=tess"});
+    const std::string online = "https://www.morvane.com/games/puzhof.asp?game=tess";
+    EXPECT_EQ(shell.log, std::vector<std::string>{"link " + online});
+    EXPECT_TRUE(unopened.empty());
+    // Without a browser the player is shown the address.
+    shell.linksOpen = false;
+    window.cmdOnline->click();
+    EXPECT_EQ(unopened, std::vector<std::string>{online});
     EXPECT_TRUE(window.isVisible());
 }
 

@@ -15,9 +15,10 @@
 namespace tessary {
 
 HofWindow::HofWindow(HallOfFame& list, std::filesystem::path dataFolder, Shell& shell,
-                     std::function<bool()> confirmClear, QWidget* parent)
+                     std::function<bool()> confirmClear, LinkNotOpened linkNotOpened,
+                     QWidget* parent)
     : QDialog(parent), list_(list), dataFolder_(std::move(dataFolder)), shell_(shell),
-      confirmClear_(std::move(confirmClear)) {
+      confirmClear_(std::move(confirmClear)), linkNotOpened_(std::move(linkNotOpened)) {
     setWindowTitle(QStringLiteral("Hall of Fame"));
     Text1 = new QPlainTextEdit(this);
     Text1->setReadOnly(true);
@@ -57,7 +58,9 @@ void HofWindow::cmdClear_Click() {
 }
 
 void HofWindow::cmdOnline_Click() {
-    shell_.openLink(hofBrowseAddress());
+    const std::string address = hofBrowseAddress();
+    if (!shell_.openLink(address) && linkNotOpened_)
+        linkNotOpened_(this, address);
 }
 
 } // namespace tessary

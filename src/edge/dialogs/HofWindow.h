@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <filesystem>
 #include <functional>
+#include <string>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -18,9 +19,12 @@ class HofWindow : public QDialog {
     Q_OBJECT
 
   public:
-    // `confirmClear` asks the player whether to clear the list.
+    // `confirmClear` asks the player whether to clear the list; `linkNotOpened` shows the
+    // online list's address when no browser could be started.
+    using LinkNotOpened = std::function<void(QWidget* over, const std::string& address)>;
     HofWindow(HallOfFame& list, std::filesystem::path dataFolder, Shell& shell,
-              std::function<bool()> confirmClear, QWidget* parent = nullptr);
+              std::function<bool()> confirmClear, LinkNotOpened linkNotOpened = {},
+              QWidget* parent = nullptr);
 
     QPlainTextEdit* Text1 = nullptr;
     QPushButton* cmdClear = nullptr;
@@ -35,6 +39,7 @@ class HofWindow : public QDialog {
     std::filesystem::path dataFolder_;
     Shell& shell_;
     std::function<bool()> confirmClear_;
+    LinkNotOpened linkNotOpened_;
 };
 
 } // namespace tessary

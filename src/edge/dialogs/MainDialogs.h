@@ -46,6 +46,9 @@ class MainDialogs {
                                           std::function<void()> onOpen) = 0;
     virtual void showHof(QWidget* parent, HallOfFame& list, const std::filesystem::path& dataFolder,
                          Shell& shell) = 0;
+    // No browser could be started for `address`: the player is shown it, selectable, to copy
+    // into a browser by hand.
+    virtual void showUnopenedLink(QWidget* parent, const std::string& address) = 0;
     virtual void showAbout(QWidget* parent, const Settings& settings, int& frameCounter,
                            const std::filesystem::path& programFolder,
                            std::function<void()> onOpen) = 0;
@@ -68,6 +71,7 @@ class QtMainDialogs : public MainDialogs {
                                   const std::string& email, std::function<void()> onOpen) override;
     void showHof(QWidget* parent, HallOfFame& list, const std::filesystem::path& dataFolder,
                  Shell& shell) override;
+    void showUnopenedLink(QWidget* parent, const std::string& address) override;
     void showAbout(QWidget* parent, const Settings& settings, int& frameCounter,
                    const std::filesystem::path& programFolder,
                    std::function<void()> onOpen) override;

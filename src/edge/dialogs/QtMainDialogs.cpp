@@ -83,14 +83,30 @@ NameEntryAnswer QtMainDialogs::showNameEntry(QWidget* parent, int rank, const st
 
 void QtMainDialogs::showHof(QWidget* parent, HallOfFame& list,
                             const std::filesystem::path& dataFolder, Shell& shell) {
-    HofWindow window(list, dataFolder, shell, [parent] {
-        QMessageBox ask(QMessageBox::Warning, QStringLiteral("Clear HOF"),
-                        QStringLiteral("Really clear Hall of Frame?"),
-                        QMessageBox::Yes | QMessageBox::No, parent);
-        ask.setDefaultButton(QMessageBox::No);
-        return ask.exec() == QMessageBox::Yes;
-    });
+    HofWindow window(
+        list, dataFolder, shell,
+        [parent] {
+            QMessageBox ask(QMessageBox::Warning, QStringLiteral("Clear HOF"),
+                            QStringLiteral("Really clear Hall of Frame?"),
+                            QMessageBox::Yes | QMessageBox::No, parent);
+            ask.setDefaultButton(QMessageBox::No);
+            return ask.exec() == QMessageBox::Yes;
+        },
+        [this](QWidget* over, const std::string& address) { showUnopenedLink(over, address); });
     window.exec();
+}
+
+void QtMainDialogs::showUnopenedLink(QWidget* parent, const std::string& address) {
+    QMessageBox box(parent);
+    box.setWindowTitle(gameTitle());
+    box.setIcon(QMessageBox::Information);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QStringLiteral("No web browser could be started. To go there, copy this address "
+                               "into your browser:\n\n") +
+                QString::fromStdString(address));
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
 }
 
 void QtMainDialogs::showAbout(QWidget* parent, const Settings& settings, int& frameCounter,

@@ -8,10 +8,11 @@
 
 namespace tessary {
 
-void QtShell::openLink(const std::string& address) {
+bool QtShell::openLink(const std::string& address) {
     // Tolerant: the submit address carries a plain space before "size=", which the browser
     // must be given as %20 (strict parsing refuses the whole address and opens nothing).
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(address), QUrl::TolerantMode));
+    // Qt answers false when it finds no launcher (no xdg-open, no known browser on PATH).
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(address), QUrl::TolerantMode));
 }
 
 bool QtShell::openDocument(const std::string& path) {

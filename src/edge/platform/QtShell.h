@@ -8,7 +8,7 @@ namespace tessary {
 // detached process for programs.
 class QtShell : public Shell {
   public:
-    void openLink(const std::string& address) override;
+    bool openLink(const std::string& address) override;
     bool openDocument(const std::string& path) override;
     bool startProgram(const std::string& program, const std::vector<std::string>& args) override;
 };

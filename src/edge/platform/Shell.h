@@ -10,8 +10,9 @@ namespace tessary {
 class Shell {
   public:
     virtual ~Shell() = default;
-    // Hands the address unchanged to the desktop's default handler; the outcome is ignored.
-    virtual void openLink(const std::string& address) = 0;
+    // Hands the address unchanged to the desktop's default handler; false when no browser (or
+    // mail program) could be started, so the player can be given the address instead.
+    virtual bool openLink(const std::string& address) = 0;
     // Opens a file in the desktop's default program for it; false when that cannot start.
     virtual bool openDocument(const std::string& path) = 0;
     // Starts a program; false when it cannot be started.

@@ -134,7 +134,8 @@ void DialogPresenter::showMessage(const std::string& text) {
 }
 
 void DialogPresenter::openLink(const std::string& address) {
-    services_.shell.openLink(address);
+    if (!services_.shell.openLink(address))
+        services_.dialogs.showUnopenedLink(&window_, address);
 }
 
 std::string DialogPresenter::today() const {
