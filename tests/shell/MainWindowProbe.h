@@ -3,6 +3,7 @@
 #include "board/BoardAnimation.h"
 #include "board/BoardCanvas.h"
 #include "board/MoveBox.h"
+#include "dialogs/HelpWindow.h"
 #include "pictures/BasePicture.h"
 #include "window/Main.h"
 
@@ -49,6 +50,7 @@ class MainWindowProbe {
     QTimer& commandTimer() const { return *main_.Timer2; }
     QTimer& idleTimer() const { return *main_.Timer4; }
     GameKeeper& keeper() const { return main_.keeper_; }
+    HelpWindow* helpWindow() const { return main_.help_; }
 
   private:
     Main& main_;

@@ -19,6 +19,10 @@
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -464,13 +468,36 @@ TEST_F(MainWindowTest, AToolbarClickDuringAnOverlayRunsNothing) {
     EXPECT_EQ(state.game.play.peeks, 1);
 }
 
-TEST_F(MainWindowTest, HelpAndCatalogueGoThroughTheDesktop) {
-    probe().menu(Menu::Toolbar).trigger();
+// Help opens in the game's own window, at the toolbar's section for Toolbar Help; only a web
+// address on the page, and the catalogue, go to the desktop.
+TEST_F(MainWindowTest, HelpOpensInTheGameAndTheCatalogueThroughTheDesktop) {
+    QFile page(dir.filePath("tessary.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<p><a href=\"https://example.org/\">out</a></p><figure class=\"scene\"><img "
+               "src=\"help/x.png\"><figcaption>Caption</figcaption></figure><h2 "
+               "id=\"toolbar\">Toolbar</h2>");
+    page.close();
     probe().menu(Menu::Help).trigger();
+    HelpWindow* help = probe().helpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), "Tessary Help");
+    const QUrl pageUrl = QUrl::fromLocalFile(dir.filePath("tessary.html"));
+    EXPECT_EQ(help->browser()->source(), pageUrl);
+    // A picture's caption stands in a line of its own, not beside the picture.
+    EXPECT_EQ(help->browser()->document()->find("Caption").block().text().toStdString(), "Caption");
+    QTest::keyClick(help->browser(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+    probe().menu(Menu::Toolbar).trigger();
+    EXPECT_EQ(probe().helpWindow(), help);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->browser()->source().fragment(), "toolbar");
+    shell.linksOpen = false;
+    emit help->browser()->anchorClicked(QUrl("https://example.org/"));
+    EXPECT_EQ(dialogs.log.back(), "unopened https://example.org/");
     probe().menu(Menu::Catalog).trigger();
     const std::string folder = dir.path().toStdString();
-    EXPECT_EQ(shell.log, (std::vector<std::string>{"document " + folder + "/tessary.html",
-                                                   "document " + folder + "/tessary.html",
+    EXPECT_EQ(shell.log, (std::vector<std::string>{"link https://example.org/",
                                                    "document " + folder + "/imagelst.txt"}));
 }
 

@@ -31,6 +31,7 @@ namespace tessary {
 
 class Beep;
 class FileChooser;
+class HelpWindow;
 class MainDialogs;
 class MidiControl;
 class RandomSource;
@@ -170,13 +171,16 @@ class Main : public QMainWindow,
     // prepareLayout without the message: the reason when no board can be made.
     std::optional<LoadFailure> prepareLayoutQuietly(const PuzzleDescription& puzzle);
     ScreenRoom screenRoom() const;
+    // The help window, made the first time it is asked for, at `section` of the page.
+    void showHelp(const QString& section);
     void fitWindowToBoard();
     GameHost roles();
 
     ProgramState& state_;
     MainServices& services_;
     std::unique_ptr<ToolBar> toolBar_;
-    QWidget* client_ = nullptr; // the window's inside, where the board goes
+    QWidget* client_ = nullptr;  // the window's inside, where the board goes
+    HelpWindow* help_ = nullptr; // the window's child: one for the whole run
     BoardPresenter board_;
     ToolbarPresenter toolbarPresenter_;
     GameKeeper keeper_;

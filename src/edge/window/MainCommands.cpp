@@ -1,5 +1,6 @@
 // The main window's start-up, shut-down and menu commands.
 #include "board/BoardCanvas.h"
+#include "dialogs/HelpWindow.h"
 #include "dialogs/MainDialogs.h"
 #include "files/ChooserFolders.h"
 #include "files/SettingsFile.h"
@@ -147,11 +148,22 @@ void Main::MenuHallOfFame_Click() {
 }
 
 void Main::MenuHelp_Click() {
-    services_.shell.openDocument((services_.programFolder / "tessary.html").string());
+    showHelp(QString());
 }
 
 void Main::MenuToolbar_Click() {
-    MenuHelp_Click();
+    showHelp(QStringLiteral("toolbar"));
+}
+
+void Main::showHelp(const QString& section) {
+    if (help_ == nullptr)
+        help_ = new HelpWindow(
+            services_.programFolder / "tessary.html", services_.shell,
+            [this](QWidget* over, const std::string& address) {
+                services_.dialogs.showUnopenedLink(over, address);
+            },
+            this);
+    help_->showSection(section);
 }
 
 void Main::MenuAbout_Click() {
