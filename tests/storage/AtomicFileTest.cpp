@@ -1,6 +1,7 @@
 #include "files/AtomicFile.h"
 #include "fakes/TestBoards.h"
 #include "files/DataFile.h"
+#include "files/DataFolderMove.h"
 #include "files/KeptGame.h"
 #include "files/SavedGame.h"
 #include "files/SettingsFile.h"
@@ -10,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <fstream>
 #include <functional>
 
 #include <sys/resource.h>
@@ -23,7 +26,7 @@ namespace {
 
 // Lets the real operations run until the chosen one fails.
 struct FailingOps : FileOps {
-    enum class Step { create, write, sync, close, rename } failAt = Step::create;
+    enum class Step { none, create, write, sync, close, rename } failAt = Step::create;
     std::size_t bytesBeforeFailure = 0, written = 0;
 
     int createNew(const std::filesystem::path& p) override {
@@ -159,6 +162,68 @@ TEST(AtomicFile, KeepsPermissionsWritesThroughLinksAndReportsAMissingFolder) {
     ASSERT_EQ(::stat(file.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     EXPECT_FALSE(writeFileAtomically(dir.path / "missing" / "Tessary.ini", "c"));
+}
+
+// The player's files move from the folder an earlier version used; one already in the new
+// folder is never replaced, and the old folder then stays with the file that could not move.
+TEST(DataFolderMove, MovesEachFileOnceNeverReplacingOneAndDropsTheLock) {
+    TempFolder home;
+    const auto old = home.path / "Tessary" / "Tessary", now = home.path / "tessary";
+    std::filesystem::create_directories(old);
+    std::filesystem::create_directories(now);
+    const std::vector<std::string> dropped{"tessary.lock", "tessary.socket"};
+    for (const char* name : {"Tessary.ini", "tess.hof", "last-game.sav", "folders.dat",
+                             "tessary.lock", "tessary.socket"})
+        std::ofstream(old / name) << "old " << name;
+    std::ofstream(now / "tessary.lock"); // this copy's own lock
+    const DataFolderMove all = moveDataFolder(old, now, dropped);
+    EXPECT_EQ(all.moved, (std::vector<std::string>{"Tessary.ini", "folders.dat", "last-game.sav",
+                                                   "tess.hof"}));
+    EXPECT_TRUE(all.leftBehind.empty());
+    EXPECT_TRUE(all.oldFolderRemoved);
+    EXPECT_FALSE(std::filesystem::exists(old));
+    EXPECT_EQ(readDataFile(now / "tess.hof"), "old tess.hof");
+    EXPECT_EQ(readDataFile(now / "tessary.lock"), "");
+
+    std::filesystem::create_directories(old / "pictures");
+    std::ofstream(old / "Tessary.ini") << "older";
+    std::ofstream(old / "last-game.declined.sav") << "declined";
+    const DataFolderMove some = moveDataFolder(old, now, dropped);
+    EXPECT_EQ(some.moved, std::vector<std::string>{"last-game.declined.sav"});
+    EXPECT_EQ(some.leftBehind, (std::vector<std::string>{"Tessary.ini", "pictures"}));
+    EXPECT_FALSE(some.oldFolderRemoved);
+    EXPECT_EQ(readDataFile(now / "Tessary.ini"), "old Tessary.ini");
+    EXPECT_EQ(readDataFile(old / "Tessary.ini"), "older");
+    EXPECT_TRUE(moveDataFolder(home.path / "none", now, dropped).moved.empty());
+}
+
+// Across file systems a file is copied whole and flushed before the old one goes; a copy that
+// fails part way leaves the old file and no part of it in the new folder.
+TEST(DataFolderMove, AcrossFileSystemsOnlyAWholeCopyReplacesAMove) {
+    struct OtherDisk : FailingOps {
+        bool rename(const std::filesystem::path&, const std::filesystem::path&) override {
+            errno = EXDEV;
+            return false;
+        }
+    };
+    TempFolder old, now;
+    const std::string big(200 * 1024, 'h');
+    old.write("tess.hof", big);
+    old.write("Tessary.ini", "ini");
+    OtherDisk failing;
+    failing.failAt = FailingOps::Step::write;
+    failing.bytesBeforeFailure = 70000;
+    const DataFolderMove failed = moveDataFolder(old.path, now.path, {}, failing);
+    EXPECT_EQ(failed.moved, std::vector<std::string>{"Tessary.ini"});
+    EXPECT_EQ(failed.leftBehind, std::vector<std::string>{"tess.hof"});
+    EXPECT_EQ(now.names(), std::vector<std::string>{"Tessary.ini"});
+    EXPECT_EQ(readDataFile(old.path / "tess.hof"), big);
+    OtherDisk working;
+    working.failAt = FailingOps::Step::none;
+    EXPECT_EQ(moveDataFolder(old.path, now.path, {}, working).moved,
+              std::vector<std::string>{"tess.hof"});
+    EXPECT_EQ(readDataFile(now.path / "tess.hof"), big);
+    EXPECT_FALSE(std::filesystem::exists(old.path));
 }
 
 TEST(DataFile, ReadsOnlyPlainFilesAndFindsNamesInAnyCase) {
