@@ -142,6 +142,8 @@ int main(int argc, char* argv[]) {
         handOverToRunningGame(folders.dataFolder, givenFiles());
         return 0;
     }
+    // Only the copy holding the data folder moves in the files an earlier version kept.
+    folders.moveFormerFiles();
 
     ProgramState state;
     SeededRandom random = SeededRandom::fromClock();

@@ -2,7 +2,8 @@
 # Installs the game into a fresh prefix and starts the installed game the way a desktop does,
 # through its menu entry's command, on the offscreen platform. Checks the installed layout,
 # then that a read-only program folder sends the settings and the Hall of Fame to the
-# player's data folder, and that a writable one keeps them beside the game.
+# player's data folder, that a writable one keeps them beside the game, and that files an
+# earlier version kept in its data folder move to today's.
 #
 #   install_test.sh BUILD_FOLDER
 #
@@ -117,12 +118,14 @@ type=$(XDG_DATA_HOME="$mime" XDG_DATA_DIRS="$mime:/usr/share" gio info -a standa
 # The menu's command without its field code: the game started with no file.
 read -r -a command <<<"$(entry Exec | sed 's/ %f$//')"
 
-# run_game NAME: starts the game as the player with a fresh home, waits until it is running
-# and ready for SIGTERM, ends it with SIGTERM and waits for its exit. Sets data_home.
+# run_game NAME [SETUP]: starts the game as the player with a fresh home (SETUP, a command,
+# first puts files in it), waits until it is running and ready for SIGTERM, ends it with
+# SIGTERM and waits for its exit. Sets data_home.
 run_game() {
     local home="$work/$1-home" status=0 caught=0
     data_home="$home/data"
     mkdir -p "$data_home" "$home/runtime"
+    [ $# -lt 2 ] || "$2"
     chmod 700 "$home/runtime"
     chown -R "$player" "$home"
     log="$work/$1.log"
@@ -159,9 +162,9 @@ chmod -R a-w "$share"
 before=$(ls -A "$share")
 run_game readonly
 [ "$(ls -A "$share")" = "$before" ] || fail "the game wrote into the read-only program folder"
-settings="$data_home/Tessary/Tessary/Tessary.ini"
+settings="$data_home/tessary/Tessary.ini"
 [ -f "$settings" ] || fail "no settings in the player's data folder; it holds: $(find "$data_home")"
-[ -f "$data_home/Tessary/Tessary/tess.hof" ] || fail "no Hall of Fame in the player's data folder"
+[ -f "$data_home/tessary/tess.hof" ] || fail "no Hall of Fame in the player's data folder"
 # A first run starts from the shipped settings, found in the installed program folder; sound
 # effects stay on only if the sound list was found there too.
 [ "$(line 2 "$settings")" = "$(line 2 "$share/defaults/Tessary.ini")" ] ||
@@ -177,4 +180,21 @@ run_game writable
 [ ! -e "$data_home/Tessary" ] || fail "the game used the data folder beside a writable program folder"
 leftovers=$(find "$share" -maxdepth 1 -name '.tessary-*')
 [ -z "$leftovers" ] || fail "the writability probe left $leftovers"
+
+# --- 3. files an earlier version kept in ~/.local/share/Tessary/Tessary move to the data
+# folder before the game reads them, and the old folders go
+chmod -R a-w "$share"
+former_files() {
+    local former="$data_home/Tessary/Tessary"
+    mkdir -p "$former"
+    sed '7s/.*/Moved along\r/' "$share/defaults/Tessary.ini" >"$former/Tessary.ini"
+    printf 'declined\r\n' >"$former/last-game.declined.sav"
+    : >"$former/tessary.lock"
+}
+run_game former former_files
+[ "$(line 7 "$data_home/tessary/Tessary.ini")" = "Moved along" ] ||
+    fail "the settings kept in the former data folder were not read; it holds: $(find "$data_home")"
+[ "$(cat "$data_home/tessary/last-game.declined.sav")" = $'declined\r' ] ||
+    fail "last-game.declined.sav did not move to the data folder"
+[ ! -e "$data_home/Tessary" ] || fail "the former data folder is left: $(find "$data_home/Tessary")"
 echo "PASS"
