@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # The installed game on a real X server, tried as a new player would: installed into a fresh
 # prefix, started by its menu entry's command with an empty home folder, the About box
-# animating at start-up, F1, Ctrl+D and the toolbar's help button each asking the desktop to
-# open the installed help page, Ctrl+I opening the list of sample pictures, and Ctrl+X
-# ending the game with its settings in the player's data folder.
+# animating at start-up, F1, Ctrl+D and the toolbar's help button each opening the game's own
+# help window, Ctrl+I asking the desktop to open the list of sample pictures, Online HOF
+# asking it to open the online Hall of Fame, and Ctrl+X ending the game with its settings in
+# the player's data folder.
 #
 #   installed_game_xvfb.sh BUILD_FOLDER [SHOTS_FOLDER]
 #
 # Needs xvfb-run, openbox, xdotool and ImageMagick (scripts/install-deps.sh installs them);
 # without them the test is skipped (exit 77). Run as root, the game runs as the user
 # "nobody", so the installed program folder is read-only for it as in a system install.
-# With SHOTS_FOLDER, screenshots of each step go there, and when chromium is installed the
-# help page the game asked for is rendered there too (help-page.png).
+# With SHOTS_FOLDER, screenshots of each step go there (02-help-window.png shows the help
+# window), and when chromium is installed the help page as a browser shows it too.
 set -euo pipefail
 
 skip() {
@@ -66,30 +67,54 @@ if [ "${1:-}" = --inside ]; then
     wait_for "main window after the About box" 10 active_is Tessary "$about"
     main=$found
 
-    page="file://$prefix/share/tessary/tessary.html"
+    # Help opens in the game's own window, whichever way it is asked for; Esc closes it.
+    help_up() { active_is "Tessary Help"; }
+    help_closed() { ! xdotool search --onlyvisible --name '^Tessary Help$' >/dev/null 2>&1; }
+    close_help() {
+        xdotool key Escape
+        wait_for "help window closed by Esc" 10 help_closed
+        wait_for "main window back after the help window" 10 active_id_is "$main"
+    }
     xdotool key F1
-    wait_for "help page opened by F1" 10 lines_opened 1
+    wait_for "help window opened by F1" 10 help_up
+    sleep 0.3
+    shot 02-help-window
+    close_help
     xdotool key ctrl+d
-    wait_for "help page opened by Ctrl+D" 10 lines_opened 2
+    wait_for "help window opened by Ctrl+D" 10 help_up
+    close_help
     # Toolbar button 1, top left of the toolbar: the game's other window.
     toolbar=""
     for id in $(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null); do
         [ "$id" = "$main" ] || toolbar=$id
     done
     [ -n "$toolbar" ] || fail "no toolbar window"
-    shot 02-toolbar
+    shot 03-toolbar
     xdotool mousemove --window "$toolbar" 12 12 click 1
-    wait_for "help page opened by the toolbar's help button" 10 lines_opened 3
-    xdotool key ctrl+i
-    wait_for "list of sample pictures opened by Ctrl+I" 10 lines_opened 4
-    for i in 1 2 3; do
-        [ "$(sed -n "${i}p" "$opened")" = "$page" ] ||
-            fail "help command $i opened \"$(sed -n "${i}p" "$opened")\", not $page"
-    done
-    list="file://$prefix/share/tessary/imagelst.txt"
-    [ "$(sed -n 4p "$opened")" = "$list" ] || fail "Ctrl+I opened \"$(sed -n 4p "$opened")\""
+    wait_for "help window opened by the toolbar's help button" 10 help_up
+    close_help
+    [ ! -f "$opened" ] || fail "help went to the desktop: $(cat "$opened")"
 
-    wait_for "main window active" 10 active_is Tessary "$toolbar"
+    xdotool key ctrl+i
+    wait_for "list of sample pictures opened by Ctrl+I" 10 lines_opened 1
+    list="file://$prefix/share/tessary/imagelst.txt"
+    [ "$(sed -n 1p "$opened")" = "$list" ] || fail "Ctrl+I opened \"$(sed -n 1p "$opened")\""
+
+    # An address outside the game still goes to the desktop's browser: Online HOF.
+    wait_for "main window active" 10 active_id_is "$main"
+    xdotool key ctrl+h
+    wait_for "message that the list is empty" 10 active_is Tessary "$main" "$toolbar"
+    xdotool key Return
+    wait_for "Hall of Fame window" 10 active_is "Hall of Fame"
+    xdotool key Tab Tab space # from the list past Clear to Online HOF
+    wait_for "online Hall of Fame opened by Online HOF" 10 lines_opened 2
+    case "$(sed -n 2p "$opened")" in
+    http*/games/puzhof.asp?game=tess) ;;
+    *) fail "Online HOF opened \"$(sed -n 2p "$opened")\"" ;;
+    esac
+    xdotool key Escape
+
+    wait_for "main window active" 10 active_id_is "$main"
     xdotool key ctrl+x
     wait_for "the end of the game after Ctrl+X" 15 game_exited
     status=0
@@ -147,7 +172,7 @@ status=0
 if [ ${#run_as[@]} = 0 ] && [ -w "$share" ]; then
     data="$share"
 else
-    data="$player/home/.local/share/Tessary/Tessary"
+    data="$player/home/.local/share/tessary"
     [ "$(ls -A "$share")" = "$before" ] || fail "the game wrote into its installed program folder"
 fi
 [ -f "$data/Tessary.ini" ] || fail "no settings in $data"
@@ -155,7 +180,7 @@ fi
 
 if [ -n "$shots" ] && command -v chromium >/dev/null; then
     chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1024,768 \
-        --screenshot="$shots/03-help-page.png" "file://$share/tessary.html" >/dev/null 2>&1 ||
+        --screenshot="$shots/04-help-page-in-a-browser.png" "file://$share/tessary.html" >/dev/null 2>&1 ||
         echo "note: chromium could not render the help page"
 fi
 echo "PASS${shots:+: screenshots in $shots}"
