@@ -45,8 +45,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The background music is General MIDI, played through a soundfont: the one FluidSynth
-# prefers, or any other that provides the default one.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont | sf3-soundfont-gm | sf2-soundfont-gm")
+# prefers, or any other that provides the default one. WebP and TIFF pictures are read by Qt's
+# extra image plugins, which the game loads at run time and so no library check finds.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "timgm6mb-soundfont | sf3-soundfont-gm | sf2-soundfont-gm, qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -2,8 +2,8 @@
 # Makes the Debian package with CPack the way a packager does, then checks it with dpkg-deb:
 # the game, its program folder, menu entry, icons, help page, manual page and the files
 # Debian wants are inside, and Depends names the libraries the game links, the soundfont the
-# music needs and nothing that is only there at build time. lintian, when installed, must
-# report no errors.
+# music needs, the image plugins for WebP and TIFF, and nothing that is only there at build
+# time. lintian, when installed, must report no errors.
 #
 #   package_test.sh BUILD_FOLDER
 set -euo pipefail
@@ -55,6 +55,7 @@ for lib in libqt6widgets6 libqt6gui6 libqt6core6 libsdl2-mixer-2.0-0 libstdc++6 
     grep -qxF "$lib" <<<"$names" || fail "Depends lacks $lib"
 done
 grep -q "timgm6mb-soundfont" <<<"$depends" || fail "Depends lacks the soundfont for the music"
+grep -qxF qt6-image-formats-plugins <<<"$names" || fail "Depends lacks the WebP and TIFF readers"
 if grep -Eq -- "-dev( |,|$)|libgtest|libbenchmark" <<<"$depends"; then
     fail "Depends names a build-time package"
 fi
