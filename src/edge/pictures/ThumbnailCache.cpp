@@ -116,20 +116,21 @@ QString ThumbnailCache::failFileOf(const QString& path) const {
 
 bool ThumbnailCache::stampMatches(const QString& cacheFile, const Stamp& stamp, QImage* image,
                                   QSize* pictureSize) {
-    QImageReader reader(cacheFile, "png");
-    // The keys come before the pixels: a stale thumbnail is never decoded.
-    if (!reader.canRead() || reader.text(QStringLiteral("Thumb::URI")).toUtf8() != stamp.uri)
+    // The keys are read with the small image: Qt's reader takes "Thumb::URI" apart at the
+    // colon when asked for the keys alone.
+    const QImage thumbnail = QImageReader(cacheFile, "png").read();
+    if (thumbnail.isNull() || thumbnail.text(QStringLiteral("Thumb::URI")).toUtf8() != stamp.uri)
         return false;
     bool ok = false;
-    if (reader.text(QStringLiteral("Thumb::MTime")).trimmed().toLongLong(&ok) != stamp.mtime || !ok)
+    if (thumbnail.text(QStringLiteral("Thumb::MTime")).trimmed().toLongLong(&ok) != stamp.mtime ||
+        !ok)
         return false;
     if (pictureSize != nullptr)
-        *pictureSize = QSize(reader.text(QStringLiteral("Thumb::Image::Width")).toInt(),
-                             reader.text(QStringLiteral("Thumb::Image::Height")).toInt());
-    if (image == nullptr)
-        return true;
-    *image = reader.read();
-    return !image->isNull();
+        *pictureSize = QSize(thumbnail.text(QStringLiteral("Thumb::Image::Width")).toInt(),
+                             thumbnail.text(QStringLiteral("Thumb::Image::Height")).toInt());
+    if (image != nullptr)
+        *image = thumbnail;
+    return true;
 }
 
 void ThumbnailCache::store(const QString& cacheFile, QImage image, const Stamp& stamp,
