@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -55,6 +56,9 @@ ImageCatalog::ImageCatalog(CatalogPlaces places, ThumbnailCache cache, QWidget* 
     // Closing the catalogue never ends the game; the game's end closes it.
     setAttribute(Qt::WA_QuitOnClose, false);
     setAcceptDrops(true);
+    // Esc puts the catalogue away, as it does a dialog.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
     chooseFolder = [](QWidget* over) {
         return QFileDialog::getExistingDirectory(over, tr("Add Folder"), QDir::homePath());
     };
