@@ -71,7 +71,9 @@ ImageCatalog::ImageCatalog(CatalogPlaces places, ThumbnailCache cache, QWidget* 
     grid_->setAcceptDrops(false);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setIconSize({ThumbnailCache::kNormalSize, ThumbnailCache::kNormalSize});
-    grid_->setGridSize({ThumbnailCache::kNormalSize + 40, ThumbnailCache::kNormalSize + 52});
+    // Room under the tallest thumbnail for the name and the size, each on a line.
+    grid_->setGridSize({ThumbnailCache::kNormalSize + 40,
+                        ThumbnailCache::kNormalSize + 2 * grid_->fontMetrics().lineSpacing() + 24});
     grid_->setUniformItemSizes(true);
     grid_->setWordWrap(true);
     grid_->setTextElideMode(Qt::ElideMiddle);
@@ -146,8 +148,9 @@ void ImageCatalog::showFolder(int row) {
             if (hasPictureExtension(entry.fileName().toStdString()))
                 files_ << entry.absoluteFilePath();
     }
+    // Each item has its two lines from the start: the grid sizes every item as its first.
     for (const QString& file : files_)
-        new QListWidgetItem(placeholderIcon(), QFileInfo(file).fileName(), grid_);
+        new QListWidgetItem(placeholderIcon(), labelOf(file, QStringLiteral("...")), grid_);
     count_->setText(files_.size() == 1 ? tr("1 picture") : tr("%1 pictures").arg(files_.size()));
     if (!files_.isEmpty())
         grid_->setCurrentRow(0);
