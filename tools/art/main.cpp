@@ -28,9 +28,8 @@ int main(int argc, char** argv) {
     QStringList args = app.arguments().mid(1);
     const bool check = args.removeAll(QStringLiteral("--check")) > 0;
     if (args.isEmpty() || args.size() > 2) {
-        std::fprintf(
-            stderr,
-            "usage: tessary_art [--check] ASSETS_DIR [images|toolbar|about|app|NAME]\n");
+        std::fprintf(stderr,
+                     "usage: tessary_art [--check] ASSETS_DIR [images|toolbar|about|app|NAME]\n");
         return 2;
     }
     Output out{QDir(args[0]), check ? Output::Mode::Check : Output::Mode::Write};

@@ -16,8 +16,6 @@ class QPushButton;
 
 namespace tessary {
 
-struct Thumbnail;
-
 // Where the catalogue looks for pictures and keeps the folders the player adds.
 struct CatalogPlaces {
     QString gamePictures;             // the sample pictures beside the game
