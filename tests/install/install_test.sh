@@ -56,7 +56,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" ||
 share="$prefix/share/tessary"
 
 [ -x "$prefix/bin/tessary" ] || fail "no executable bin/tessary"
-for f in tesssnd.dat tessary.html imagelst.txt defaults/Tessary.ini; do
+for f in tesssnd.dat tessary.html defaults/Tessary.ini; do
     [ -s "$share/$f" ] || fail "share/tessary/$f is missing"
 done
 # Every sound the sound list names, and at least one tune and one sample picture.

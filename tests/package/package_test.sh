@@ -67,7 +67,6 @@ want() {
 want -rwxr-xr-x bin/tessary
 want -rw-r--r-- share/tessary/tesssnd.dat
 want -rw-r--r-- share/tessary/tessary.html
-want -rw-r--r-- share/tessary/imagelst.txt
 want -rw-r--r-- share/tessary/twinkle.mid
 want -rw-r--r-- share/tessary/sounds/ding.wav
 want -rw-r--r-- share/tessary/images/flower-field.jpg

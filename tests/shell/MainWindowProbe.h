@@ -3,6 +3,7 @@
 #include "board/BoardAnimation.h"
 #include "board/BoardCanvas.h"
 #include "board/MoveBox.h"
+#include "dialogs/ImageCatalog.h"
 #include "pictures/BasePicture.h"
 #include "window/Main.h"
 
@@ -49,6 +50,8 @@ class MainWindowProbe {
     QTimer& commandTimer() const { return *main_.Timer2; }
     QTimer& idleTimer() const { return *main_.Timer4; }
     GameKeeper& keeper() const { return main_.keeper_; }
+    // The catalogue's window, once "Image Catalog" has opened it.
+    ImageCatalog* catalog() const { return main_.catalog_.get(); }
 
   private:
     Main& main_;

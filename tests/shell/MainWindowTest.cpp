@@ -1,5 +1,6 @@
 #include "board/BoardCanvas.h"
 #include "board/MoveBox.h"
+#include "dialogs/ImageCatalog.h"
 #include "files/SavedGame.h"
 #include "score/HofEntry.h"
 #include "score/HofLinks.h"
@@ -10,11 +11,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QImage>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStandardPaths>
@@ -462,14 +465,40 @@ TEST_F(MainWindowTest, AToolbarClickDuringAnOverlayRunsNothing) {
     EXPECT_EQ(state.game.play.peeks, 1);
 }
 
-TEST_F(MainWindowTest, HelpAndCatalogueGoThroughTheDesktop) {
+TEST_F(MainWindowTest, HelpGoesThroughTheDesktop) {
     probe().menu(Menu::Toolbar).trigger();
     probe().menu(Menu::Help).trigger();
-    probe().menu(Menu::Catalog).trigger();
     const std::string folder = dir.path().toStdString();
     EXPECT_EQ(shell.log, (std::vector<std::string>{"document " + folder + "/tessary.html",
-                                                   "document " + folder + "/tessary.html",
-                                                   "document " + folder + "/imagelst.txt"}));
+                                                   "document " + folder + "/tessary.html"}));
+}
+
+// "Image Catalog" opens the game's own window, once; Enter on a picture there starts the
+// new-puzzle road with it shown first, and the catalogue stays open behind.
+TEST_F(MainWindowTest, ThePictureChosenInTheCatalogueStartsTheNewPuzzle) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath("images"));
+    const QString sample = picture("images/sample.bmp");
+    probe().menu(Menu::Catalog).trigger();
+    probe().menu(Menu::Catalog).trigger();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    ASSERT_EQ(std::count_if(
+                  windows.begin(), windows.end(),
+                  [](QWidget* w) { return w->isVisible() && w->windowTitle() == "Image Catalog"; }),
+              1);
+    ImageCatalog& catalog = *probe().catalog();
+    EXPECT_EQ(catalog.pictureGrid().count(), 1);
+    dialogs.newPuzChoice = [](NewPuzzleChoice& p) {
+        p.puzType = int16_t(kSingle);
+        p.imgAcross = p.imgDown = 3;
+    };
+    QTest::keyClick(&catalog.pictureGrid(), Qt::Key_Return);
+    for (int i = 0; i < 10 && !state.game.play.gameOn; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.log,
+              (std::vector<std::string>{"NewPuz", "Viewer  showing " + sample.toStdString()}));
+    EXPECT_EQ(state.game.puzzle.puzFile[1], sample.toStdString());
+    EXPECT_TRUE(catalog.isVisible());
+    EXPECT_TRUE(shell.log.empty());
 }
 
 } // namespace
