@@ -127,7 +127,7 @@ trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "cmake --install failed"
-desktop="$prefix/share/applications/tessary.desktop"
+desktop="$prefix/share/applications/com.morvane.Tessary.desktop"
 command=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ %f$//') # started with no file
 [ -n "$command" ] || fail "no Exec line in $desktop"
 share="$prefix/share/tessary"
