@@ -5,11 +5,11 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont
+  qt6-base-dev qt6-image-formats-plugins libsdl2-mixer-dev timgm6mb-soundfont
   xvfb xauth xdotool openbox imagemagick libjpeg-turbo-progs x11-utils
   clang libclang-rt-14-dev
   libcpp-httplib-dev libsqlite3-dev libpq-dev postgresql curl chromium
-  dpkg-dev lintian shared-mime-info libglib2.0-bin
+  dpkg-dev lintian appstream shared-mime-info libglib2.0-bin
 )
 
 missing=()

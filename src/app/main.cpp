@@ -160,7 +160,7 @@ int main(int argc, char* argv[]) {
         icon.addFile(QString::fromStdString(
             (appIcons / ("tessary-" + std::to_string(size) + ".png")).string()));
     QApplication::setWindowIcon(icon);
-    QGuiApplication::setDesktopFileName(QStringLiteral("tessary"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.morvane.Tessary"));
     MainServices services{dialogs,
                           savedGames,
                           pictures,

@@ -105,6 +105,15 @@ TEST(BoardPreparation, PhotosAreShownUpright) {
     ASSERT_EQ(pair.base.size(), QSize(800, 200));
     EXPECT_TRUE(near(pair.base.pixel(600, 10), Qt::red));
     EXPECT_TRUE(near(pair.base.pixel(600, 190), Qt::blue));
+
+    // A TIFF's own orientation field turns it the same way.
+    const QString tiff =
+        pics.saved("turned.tif", TestPictures::stripes(400, 200, {Qt::red, Qt::blue}), "tiff",
+                   QImageIOHandler::TransformationRotate90);
+    const PreparedBoard fromTiff = prepared(prepareBoard(request(kSingle, {tiff})));
+    ASSERT_EQ(fromTiff.base.size(), QSize(200, 400));
+    EXPECT_TRUE(near(fromTiff.base.pixel(100, 20), Qt::red));
+    EXPECT_TRUE(near(fromTiff.base.pixel(100, 380), Qt::blue));
 }
 
 TEST(BoardPreparation, LargePhotoIsDecodedStraightToItsBlock) {
@@ -153,7 +162,7 @@ QString damaged(TestPictures& pics, int which) {
         zero[18] = zero[19] = zero[20] = zero[21] = 0;
         return pics.write("zero.bmp", zero);
     }
-    case 8: // a picture format the game does not take
+    case 8: // a GIF's signature followed by noise
         return pics.write("picture.gif", QByteArray("GIF89a") + noise);
     case 9: // cut inside its data but closed with an end marker: only the decoder can tell
         return pics.write("cut-closed.jpg", jpeg.left(jpeg.size() * 2 / 3) + "\xFF\xD9");
@@ -190,6 +199,17 @@ TEST(BoardPreparation, SoundPicturesOfTheSameKindsAreTaken) {
                              pics.bmp("whole.bmp", image), padded})
         EXPECT_TRUE(std::holds_alternative<PreparedBoard>(prepareBoard(request(kSingle, {f}))))
             << f.toStdString();
+
+    // The other formats taken give the board the BMP of the same picture gives.
+    const PreparedBoard reference =
+        prepared(prepareBoard(request(kSingle, {pics.bmp("reference.bmp", image)})));
+    for (const char* format : {"png", "webp", "tiff", "gif"}) {
+        const QString f = pics.saved(QStringLiteral("whole.") + format, image, format);
+        const PreparedBoard board = prepared(prepareBoard(request(kSingle, {f})));
+        ASSERT_EQ(board.base.size(), reference.base.size()) << format;
+        EXPECT_TRUE(near(board.base.pixel(5, 5), Qt::red)) << format;
+        EXPECT_TRUE(near(board.base.pixel(board.base.width() - 5, 5), Qt::blue)) << format;
+    }
 }
 
 TEST(BoardPreparation, ApplyPutsTheBoardInPlay) {

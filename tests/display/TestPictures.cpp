@@ -1,5 +1,7 @@
 #include "TestPictures.h"
 
+#include "GifBytes.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
@@ -35,6 +37,19 @@ QString TestPictures::bmp(const QString& name, const QImage& image) {
 
 QString TestPictures::jpeg(const QString& name, const QImage& image, bool progressive) {
     return write(name, jpegBytes(image, progressive));
+}
+
+QString TestPictures::saved(const QString& name, const QImage& image, const char* format,
+                            QImageIOHandler::Transformations turn) {
+    if (qstrcmp(format, "gif") == 0)
+        return write(name, gifBytes(image));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setTransformation(turn);
+    writer.write(image);
+    return write(name, bytes);
 }
 
 QByteArray TestPictures::bmpBytes(const QImage& image) {

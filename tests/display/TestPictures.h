@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QImageIOHandler>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -20,6 +21,9 @@ class TestPictures {
     QString write(const QString& name, const QByteArray& bytes);
     QString bmp(const QString& name, const QImage& image);
     QString jpeg(const QString& name, const QImage& image, bool progressive = false);
+    // In any format Qt writes, or "gif"; a TIFF can carry the turn a viewer is to give it.
+    QString saved(const QString& name, const QImage& image, const char* format,
+                  QImageIOHandler::Transformations turn = QImageIOHandler::TransformationNone);
 
     static QByteArray bmpBytes(const QImage& image);
     static QByteArray jpegBytes(const QImage& image, bool progressive = false);

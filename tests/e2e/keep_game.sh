@@ -147,12 +147,12 @@ xdotool key Escape # given up: not offered back
 wait_for "end of the game after Ctrl+X" 15 game_exited
 [ ! -e "$kept" ] || fail "the game given up at the exit is still kept"
 game_pid=""
-convert "$game/$picture" "$game/images/harbour.bmp"
-start_game "$game/images/harbour.bmp"
+convert "$game/$picture" "$game/images/harbour.png"
+start_game "$game/images/harbour.png"
 pieces=2
-start_puzzle images/harbour.bmp shown
-learn_unsolved_board images/harbour.bmp "$work/small.sav"
-[ "${lines[2]}" = "$game/images/harbour.bmp" ] || fail "the puzzle's picture is ${lines[2]}"
+start_puzzle images/harbour.png shown
+learn_unsolved_board images/harbour.png "$work/small.sav"
+[ "${lines[2]}" = "$game/images/harbour.png" ] || fail "the puzzle's picture is ${lines[2]}"
 while [ -n "$(misplaced_cell)" ]; do
     read -r c r <<<"$(misplaced_cell)"
     swap_home "$c" "$r"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Offers the image chooser files that are not pictures while a game is in play, the way a
-# player does it by mistake: a text file named .jpg, a JPEG cut in half and a 16-bit PNG named
+# player does it by mistake: a text file named .jpg, a JPEG cut in half and an icon named
 # .bmp. Each is refused when it is chosen, with a message naming it and why; the chooser is
 # left with nothing chosen; OK then gives up the new puzzle and the game in play goes on.
+# Then a PNG, a WebP, a TIFF and a GIF each start a puzzle that is saved and opened again,
+# and a cut file of each is refused the same way, the game in play going on.
 #
 #   refused_pictures.sh PROGRAM_FOLDER SHOTS_FOLDER
 #
@@ -30,9 +32,18 @@ mkdir -p "$wrong"
 printf 'Shopping list\r\nbread\r\n' >"$wrong/notes.jpg"
 jpeg_size=$(stat -c %s "$game/$picture")
 head -c $((jpeg_size / 2)) "$game/$picture" >"$wrong/half a photo.jpg"
-convert -size 64x48 gradient:red-blue -depth 16 "PNG48:$wrong/deep colour.bmp"
-[ "$(head -c 4 "$wrong/deep colour.bmp" | tail -c 3)" = PNG ] ||
-    fail "could not make a PNG named .bmp"
+convert -size 64x48 gradient:red-blue "ICO:$wrong/icon.bmp"
+[ "$(head -c 4 "$wrong/icon.bmp" | od -An -tx1 | xargs)" = "00 00 01 00" ] ||
+    fail "could not make an icon named .bmp"
+
+# A picture in each of the other formats taken, and each cut in half.
+formats=(png webp tif gif)
+mkdir -p "$game/formats"
+for f in "${formats[@]}"; do
+    convert -size 160x120 gradient:orange-navy -attenuate 0.3 +noise Gaussian "$game/formats/lake.$f"
+    size=$(stat -c %s "$game/formats/lake.$f")
+    head -c $((size / 2)) "$game/formats/lake.$f" >"$wrong/cut lake.$f"
+done
 
 start_window_manager
 start_game
@@ -98,10 +109,10 @@ refused "$wrong/half a photo.jpg" 06-refused-cut-jpeg
 sleep 0.2
 shot 07-chooser-emptied-again
 
-# --- 3. a 16-bit PNG named .bmp
+# --- 3. an icon named .bmp
 select_another
-choose "$wrong/deep colour.bmp"
-refused "$wrong/deep colour.bmp" 08-refused-png
+choose "$wrong/icon.bmp"
+refused "$wrong/icon.bmp" 08-refused-icon
 
 # --- 4. OK with nothing chosen gives up the new puzzle; the game in play goes on
 click_in_chooser 432 134
@@ -112,5 +123,46 @@ after=$(game_in_play)
 log "game after giving up: $after"
 [ "$after" = "$before" ] || fail "the game in play changed: was \"$before\", now \"$after\""
 grep -q "downloads" "$saved" && fail "a refused file became part of the game"
+
+# --- 5. a puzzle of each other format, saved; a cut file of each refused, the game kept
+new_game_declining_save() {
+    xdotool key ctrl+n
+    wait_for "the offer to save first" 10 active_is "Save Game"
+    xdotool key Escape
+}
+for f in "${formats[@]}"; do
+    new_game_declining_save
+    start_puzzle "formats/lake.$f" asked
+    save_game "$work/lake-$f.sav"
+    [ "${lines[2]}" = "$game/formats/lake.$f" ] || fail "the $f puzzle saved \"${lines[2]}\""
+    shot "10-puzzle-of-$f"
+    before=$(game_in_play)
+    log "$f puzzle in play: $before"
+
+    new_game_declining_save
+    wait_for "new-puzzle dialog" 10 active_is "$untitled" "$main"
+    xdotool key Return
+    choose "$wrong/cut lake.$f"
+    refused "$wrong/cut lake.$f" "11-refused-cut-$f"
+    chooser=$found
+    click_in_chooser 432 134
+    wait_for "main window back in front after giving up" 10 active_id_is "$main"
+    after=$(game_in_play)
+    [ "$after" = "$before" ] || fail "the $f game changed: was \"$before\", now \"$after\""
+done
+
+# --- 6. each saved puzzle opens again as it was saved
+for f in "${formats[@]}"; do
+    xdotool key ctrl+o
+    wait_for "file dialog \"Open Existing Puzzle\"" 10 active_is "Open Existing Puzzle"
+    xdotool type "$work/lake-$f.sav"
+    xdotool key Return
+    wait_for "main window back in front after opening" 10 active_id_is "$main"
+    mapfile -t first < <(tr -d '\r' <"$work/lake-$f.sav")
+    save_game "$work/again-$f.sav"
+    [ "${lines[*]}" = "${first[*]}" ] || fail "the $f puzzle opened is not the one saved"
+    log "the $f puzzle opened again"
+done
+shot 12-last-puzzle-opened
 
 log "PASS: every refused picture was named, the choice emptied and the game kept"

@@ -57,7 +57,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" ||
 share="$prefix/share/tessary"
 
 [ -x "$prefix/bin/tessary" ] || fail "no executable bin/tessary"
-for f in tesssnd.dat tessary.html imagelst.txt defaults/Tessary.ini; do
+for f in tesssnd.dat tessary.html defaults/Tessary.ini; do
     [ -s "$share/$f" ] || fail "share/tessary/$f is missing"
 done
 # Every sound the sound list names, and at least one tune and one sample picture.
@@ -78,24 +78,24 @@ for f in Tessary.ini tess.hof .keep; do
     [ ! -e "$share/$f" ] || fail "share/tessary/$f must not be installed"
 done
 
-desktop="$prefix/share/applications/tessary.desktop"
-[ -f "$desktop" ] || fail "no share/applications/tessary.desktop"
+desktop="$prefix/share/applications/com.morvane.Tessary.desktop"
+[ -f "$desktop" ] || fail "no share/applications/com.morvane.Tessary.desktop"
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(entry Name)" = Tessary ] || fail "menu entry Name is \"$(entry Name)\""
-[ "$(entry Icon)" = tessary ] || fail "menu entry Icon is \"$(entry Icon)\""
+[ "$(entry Icon)" = com.morvane.Tessary ] || fail "menu entry Icon is \"$(entry Icon)\""
 [ "$(entry Type)" = Application ] || fail "menu entry Type is \"$(entry Type)\""
 case "$(entry Categories)" in
 *Game\;*LogicGame\;*) ;;
 *) fail "menu entry Categories is \"$(entry Categories)\"" ;;
 esac
 for size in 16 32 48 64 128 256; do
-    icon="$prefix/share/icons/hicolor/${size}x$size/apps/tessary.png"
+    icon="$prefix/share/icons/hicolor/${size}x$size/apps/com.morvane.Tessary.png"
     [ -f "$icon" ] || fail "no ${size}x$size icon"
     # The file in each size folder must have that size: PNG width and height, bytes 17-24.
     [ "$(od -An -tu1 -j16 -N8 "$icon" | xargs)" = "0 0 $((size / 256)) $((size % 256)) 0 0 $((size / 256)) $((size % 256))" ] ||
         fail "the icon in ${size}x$size is another size"
 done
-[ -f "$prefix/share/icons/hicolor/scalable/apps/tessary.svg" ] || fail "no scalable icon"
+[ -f "$prefix/share/icons/hicolor/scalable/apps/com.morvane.Tessary.svg" ] || fail "no scalable icon"
 
 # --- start the installed game by its menu entry's command, then end it with SIGTERM
 # "Open with Tessary": the entry takes one file and names the types it opens.
@@ -108,9 +108,9 @@ done
 # database made of the system's and the installed package says so.
 mime="$work/mime-home"
 mkdir -p "$mime/mime/packages"
-cp "$prefix/share/mime/packages/tessary.xml" "$mime/mime/packages/" ||
-    fail "no share/mime/packages/tessary.xml"
-update-mime-database "$mime/mime" || fail "update-mime-database refused tessary.xml"
+cp "$prefix/share/mime/packages/com.morvane.Tessary.xml" "$mime/mime/packages/" ||
+    fail "no share/mime/packages/com.morvane.Tessary.xml"
+update-mime-database "$mime/mime" || fail "update-mime-database refused com.morvane.Tessary.xml"
 printf 'Morvane-Tessary\r\n/pictures/harbour.jpg\r\n' >"$work/holiday.sav"
 type=$(XDG_DATA_HOME="$mime" XDG_DATA_DIRS="$mime:/usr/share" gio info -a standard::content-type \
     "$work/holiday.sav" | sed -n 's/^ *standard::content-type: //p')

@@ -2,9 +2,8 @@
 # The installed game on a real X server, tried as a new player would: installed into a fresh
 # prefix, started by its menu entry's command with an empty home folder, the About box
 # animating at start-up, F1, Ctrl+D and the toolbar's help button each opening the game's own
-# help window, Ctrl+I asking the desktop to open the list of sample pictures, Online HOF
-# asking it to open the online Hall of Fame, and Ctrl+X ending the game with its settings in
-# the player's data folder.
+# help window, Ctrl+I opening the image catalogue, Online HOF asking the desktop to open the
+# online Hall of Fame, and Ctrl+X ending the game with its settings in the player's data folder.
 #
 #   installed_game_xvfb.sh BUILD_FOLDER [SHOTS_FOLDER]
 #
@@ -33,7 +32,7 @@ if [ "${1:-}" = --inside ]; then
     trap x_session_stop_programs EXIT
     lines_opened() { [ -f "$opened" ] && [ "$(wc -l <"$opened")" -ge "$1" ]; }
 
-    # The desktop's "open this" command, standing in for a browser and a text editor.
+    # The desktop's "open this" command, standing in for a browser.
     mkdir -p "$work/bin"
     printf '#!/bin/sh\necho "$*" >>"%s"\n' "$opened" >"$work/bin/xdg-open"
     chmod +x "$work/bin/xdg-open"
@@ -94,11 +93,11 @@ if [ "${1:-}" = --inside ]; then
     wait_for "help window opened by the toolbar's help button" 10 help_up
     close_help
     [ ! -f "$opened" ] || fail "help went to the desktop: $(cat "$opened")"
-
     xdotool key ctrl+i
-    wait_for "list of sample pictures opened by Ctrl+I" 10 lines_opened 1
-    list="file://$prefix/share/tessary/imagelst.txt"
-    [ "$(sed -n 1p "$opened")" = "$list" ] || fail "Ctrl+I opened \"$(sed -n 1p "$opened")\""
+    wait_for "window \"Image Catalog\" opened by Ctrl+I" 10 active_is "Image Catalog"
+    sleep 0.5 # the sample pictures' thumbnails
+    shot 03-image-catalog
+    xdotool key Escape
 
     # An address outside the game still goes to the desktop's browser: Online HOF.
     wait_for "main window active" 10 active_id_is "$main"
@@ -107,10 +106,10 @@ if [ "${1:-}" = --inside ]; then
     xdotool key Return
     wait_for "Hall of Fame window" 10 active_is "Hall of Fame"
     xdotool key Tab Tab space # from the list past Clear to Online HOF
-    wait_for "online Hall of Fame opened by Online HOF" 10 lines_opened 2
-    case "$(sed -n 2p "$opened")" in
+    wait_for "online Hall of Fame opened by Online HOF" 10 lines_opened 1
+    case "$(sed -n 1p "$opened")" in
     http*/games/puzhof.asp?game=tess) ;;
-    *) fail "Online HOF opened \"$(sed -n 2p "$opened")\"" ;;
+    *) fail "Online HOF opened \"$(sed -n 1p "$opened")\"" ;;
     esac
     xdotool key Escape
 
@@ -150,7 +149,7 @@ trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "cmake --install failed"
-desktop="$prefix/share/applications/tessary.desktop"
+desktop="$prefix/share/applications/com.morvane.Tessary.desktop"
 command=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ %f$//') # started with no file
 [ -n "$command" ] || fail "no Exec line in $desktop"
 share="$prefix/share/tessary"

@@ -2,10 +2,13 @@
 #include "fakes/TestBoards.h"
 
 #include "files/BmpHeaderCheck.h"
+#include "files/GifEndCheck.h"
 #include "files/JpegEndCheck.h"
+#include "files/PngEndCheck.h"
 #include "files/SavedGame.h"
 #include "files/SettingsFile.h"
 #include "files/SoundListFile.h"
+#include "files/TiffDataCheck.h"
 #include "score/HofFile.h"
 
 #include <algorithm>
@@ -125,6 +128,9 @@ std::string checkPictureHeaders(std::string_view bytes) {
     const std::vector<unsigned char> head(all.begin(), all.begin() + std::ptrdiff_t(headSize));
     bmpDataFits(head.data(), head.size(), all.size());
     jpegReachesEnd(all.data(), all.size());
+    pngReachesEnd(all.data(), all.size());
+    gifReachesTrailer(all.data(), all.size());
+    tiffDataFits(all.data(), all.size());
     return "";
 }
 

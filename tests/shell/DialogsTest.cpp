@@ -127,7 +127,8 @@ TEST_F(ViewerTest, TheFileChooserComesFirstWithTheImageSettings) {
     Viewer viewer("", chooser, "", record());
     ASSERT_EQ(chooser.showings.size(), 1u);
     EXPECT_EQ(chooser.showings[0].title, "Select Image");
-    EXPECT_EQ(chooser.showings[0].filter, "Image files |*.bmp;*.jpg|");
+    EXPECT_EQ(chooser.showings[0].filter,
+              "Image files |*.bmp;*.jpg;*.png;*.webp;*.tif;*.tiff;*.gif|");
     EXPECT_EQ(chooser.showings[0].flags, 6144);
     EXPECT_EQ(viewer.windowTitle(), "Start New Puzzle");
     EXPECT_EQ(viewer.Picture1->size(), QSize(320, 240));
@@ -173,7 +174,9 @@ TEST_F(ViewerTest, AFileThatIsNotAPictureIsRefusedAndEmptiesTheChoice) {
     viewer.Command1->click(); // "Select another image"
     ASSERT_EQ(refusals.size(), 1u);
     EXPECT_NE(refusals[0].find(junk.fileName().toStdString()), std::string::npos) << refusals[0];
-    EXPECT_NE(refusals[0].find("not a BMP or JPEG"), std::string::npos) << refusals[0];
+    EXPECT_NE(refusals[0].find("not a BMP, JPEG, PNG, WebP, TIFF or GIF picture"),
+              std::string::npos)
+        << refusals[0];
     EXPECT_EQ(viewer.chosen(), std::nullopt);
     EXPECT_TRUE(viewer.Picture1->pixmap().isNull());
 
@@ -228,10 +231,12 @@ TEST(FileChooserFolder, TheLastChoicesFolderIsWhereTheNextShowingStarts) {
 }
 
 TEST(QtFileChooserFilters, MatchEveryLetterCaseAndAddJpeg) {
-    const QStringList filters = QtFileChooser::nameFilters("Image files |*.bmp;*.jpg|", {"*.jpeg"});
+    const QStringList filters = QtFileChooser::nameFilters(
+        "Image files |*.bmp;*.jpg;*.png;*.webp;*.tif;*.tiff;*.gif|", {"*.jpeg"});
     ASSERT_EQ(filters.size(), 1);
     const QString patterns = filters[0].section('(', 1).chopped(1);
-    for (const char* name : {"a.bmp", "B.BMP", "IMG_0001.JPG", "c.Jpg", "d.jpeg", "e.JPEG"}) {
+    for (const char* name : {"a.bmp", "B.BMP", "IMG_0001.JPG", "c.Jpg", "d.jpeg", "e.JPEG", "f.PNG",
+                             "g.WebP", "h.tif", "i.TIFF", "j.Gif"}) {
         bool matched = false;
         for (const QString& p : patterns.split(' '))
             matched |= QRegularExpression(QRegularExpression::wildcardToRegularExpression(p))

@@ -4,6 +4,7 @@
 #include "board/BoardCanvas.h"
 #include "board/MoveBox.h"
 #include "dialogs/HelpWindow.h"
+#include "dialogs/ImageCatalog.h"
 #include "pictures/BasePicture.h"
 #include "window/Main.h"
 
@@ -51,6 +52,8 @@ class MainWindowProbe {
     QTimer& idleTimer() const { return *main_.Timer4; }
     GameKeeper& keeper() const { return main_.keeper_; }
     HelpWindow* helpWindow() const { return main_.help_; }
+    // The catalogue's window, once "Image Catalog" has opened it.
+    ImageCatalog* catalog() const { return main_.catalog_.get(); }
 
   private:
     Main& main_;

@@ -1,5 +1,6 @@
 #include "board/BoardCanvas.h"
 #include "board/MoveBox.h"
+#include "dialogs/ImageCatalog.h"
 #include "files/SavedGame.h"
 #include "score/HofEntry.h"
 #include "score/HofLinks.h"
@@ -10,11 +11,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QImage>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStandardPaths>
@@ -469,8 +472,8 @@ TEST_F(MainWindowTest, AToolbarClickDuringAnOverlayRunsNothing) {
 }
 
 // Help opens in the game's own window, at the toolbar's section for Toolbar Help; only a web
-// address on the page, and the catalogue, go to the desktop.
-TEST_F(MainWindowTest, HelpOpensInTheGameAndTheCatalogueThroughTheDesktop) {
+// address on the page goes to the desktop.
+TEST_F(MainWindowTest, HelpOpensInTheGameAndOnlyWebAddressesGoToTheDesktop) {
     QFile page(dir.filePath("tessary.html"));
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
     page.write("<p><a href=\"https://example.org/\">out</a></p><figure class=\"scene\"><img "
@@ -495,10 +498,35 @@ TEST_F(MainWindowTest, HelpOpensInTheGameAndTheCatalogueThroughTheDesktop) {
     shell.linksOpen = false;
     emit help->browser()->anchorClicked(QUrl("https://example.org/"));
     EXPECT_EQ(dialogs.log.back(), "unopened https://example.org/");
+    EXPECT_EQ(shell.log, std::vector<std::string>{"link https://example.org/"});
+}
+
+// "Image Catalog" opens the game's own window, once; Enter on a picture there starts the
+// new-puzzle road with it shown first, and the catalogue stays open behind.
+TEST_F(MainWindowTest, ThePictureChosenInTheCatalogueStartsTheNewPuzzle) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath("images"));
+    const QString sample = picture("images/sample.bmp");
     probe().menu(Menu::Catalog).trigger();
-    const std::string folder = dir.path().toStdString();
-    EXPECT_EQ(shell.log, (std::vector<std::string>{"link https://example.org/",
-                                                   "document " + folder + "/imagelst.txt"}));
+    probe().menu(Menu::Catalog).trigger();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    ASSERT_EQ(std::count_if(
+                  windows.begin(), windows.end(),
+                  [](QWidget* w) { return w->isVisible() && w->windowTitle() == "Image Catalog"; }),
+              1);
+    ImageCatalog& catalog = *probe().catalog();
+    EXPECT_EQ(catalog.pictureGrid().count(), 1);
+    dialogs.newPuzChoice = [](NewPuzzleChoice& p) {
+        p.puzType = int16_t(kSingle);
+        p.imgAcross = p.imgDown = 3;
+    };
+    QTest::keyClick(&catalog.pictureGrid(), Qt::Key_Return);
+    for (int i = 0; i < 10 && !state.game.play.gameOn; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.log,
+              (std::vector<std::string>{"NewPuz", "Viewer  showing " + sample.toStdString()}));
+    EXPECT_EQ(state.game.puzzle.puzFile[1], sample.toStdString());
+    EXPECT_TRUE(catalog.isVisible());
+    EXPECT_TRUE(shell.log.empty());
 }
 
 } // namespace

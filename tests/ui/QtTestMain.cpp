@@ -1,5 +1,6 @@
 #include "widgets/GameApplication.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // Window tests share one application object, the game's own, so a handler that fails is
@@ -10,6 +11,9 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("SDL_AUDIODRIVER", "dummy");
     tessary::GameApplication app(argc, argv);
+    // Thumbnails made by the tests go to a cache of their own, never the player's.
+    const QTemporaryDir thumbnailCache;
+    qputenv("XDG_CACHE_HOME", thumbnailCache.path().toUtf8());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

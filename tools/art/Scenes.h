@@ -11,7 +11,6 @@ struct SamplePicture {
     const char* fileName; // written as is into images/, its extension picks BMP or JPEG
     int width;
     int height;
-    const char* description; // the line about it in imagelst.txt
     QImage (*paint)(int width, int height);
 };
 

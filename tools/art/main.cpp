@@ -2,13 +2,12 @@
 //
 //   tessary_art [--check] ASSETS_DIR [PART]
 //
-// PART is one of images, toolbar, about, app, catalogue, or the start of a sample
+// PART is one of images, toolbar, about, app, or the start of a sample
 // picture's name; without it everything is drawn. --check compares instead of writing and
 // fails if any committed file differs from what the tool draws.
 
 #include "AboutFrames.h"
 #include "AppIcon.h"
-#include "Catalogue.h"
 #include "Output.h"
 #include "Scenes.h"
 #include "ToolbarIcons.h"
@@ -29,9 +28,8 @@ int main(int argc, char** argv) {
     QStringList args = app.arguments().mid(1);
     const bool check = args.removeAll(QStringLiteral("--check")) > 0;
     if (args.isEmpty() || args.size() > 2) {
-        std::fprintf(
-            stderr,
-            "usage: tessary_art [--check] ASSETS_DIR [images|toolbar|about|app|catalogue|NAME]\n");
+        std::fprintf(stderr,
+                     "usage: tessary_art [--check] ASSETS_DIR [images|toolbar|about|app|NAME]\n");
         return 2;
     }
     Output out{QDir(args[0]), check ? Output::Mode::Check : Output::Mode::Write};
@@ -43,9 +41,6 @@ int main(int argc, char** argv) {
         if (wanted("images") || (!part.isEmpty() && name.startsWith(part))) {
             out.image(QStringLiteral("images/") + name, pic.paint(pic.width, pic.height));
         }
-    }
-    if (wanted("catalogue")) {
-        out.text(QStringLiteral("imagelst.txt"), imageCatalogue(samplePictures()));
     }
     if (wanted("toolbar")) {
         for (const ToolbarIcon& icon : toolbarIcons()) {

@@ -1,5 +1,7 @@
 #include "DamagedPictures.h"
 
+#include "GifBytes.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QDir>
@@ -96,12 +98,77 @@ QByteArray jpegClaiming(QByteArray jpeg, int w, int h) {
     return jpeg;
 }
 
+void put16be(QByteArray& b, int at, std::uint32_t v) {
+    b[at] = char((v >> 8) & 0xFF);
+    b[at + 1] = char(v & 0xFF);
+}
+void put32be(QByteArray& b, int at, std::uint32_t v) {
+    put16be(b, at, v >> 16);
+    put16be(b, at + 2, v & 0xFFFF);
+}
+
+std::uint32_t crc32(const QByteArray& bytes) {
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (const char c : bytes) {
+        crc ^= std::uint8_t(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// The PNG with its header chunk claiming w x h pixels, its checksum made to match.
+QByteArray pngClaiming(QByteArray png, std::uint32_t w, std::uint32_t h) {
+    constexpr int kIhdrData = 16; // after the signature, the chunk's length and type
+    put32be(png, kIhdrData, w);
+    put32be(png, kIhdrData + 4, h);
+    put32be(png, kIhdrData + 13, crc32(png.mid(12, 17)));
+    return png;
+}
+
+// The lossy WebP with its frame header claiming w x h pixels (14 bits each).
+QByteArray webpClaiming(QByteArray webp, int w, int h) {
+    if (webp.mid(12, 4) == "VP8 ") {
+        put16(webp, 26, std::uint32_t(w & 0x3FFF));
+        put16(webp, 28, std::uint32_t(h & 0x3FFF));
+    }
+    return webp;
+}
+
+// The little-endian TIFF with its first directory's width and height fields set to w x h.
+QByteArray tiffClaiming(QByteArray tiff, std::uint32_t w, std::uint32_t h) {
+    auto u16 = [&](int at) { return int(uchar(tiff[at])) | int(uchar(tiff[at + 1])) << 8; };
+    const int directory = u16(4) | u16(6) << 16;
+    for (int e = 0, n = u16(directory); e < n; ++e) {
+        const int at = directory + 2 + 12 * e;
+        const int tag = u16(at);
+        if (tag != 256 && tag != 257)
+            continue;
+        const std::uint32_t v = tag == 256 ? w : h;
+        if (u16(at + 2) == 3)
+            put16(tiff, at + 8, v);
+        else
+            put32(tiff, at + 8, v);
+    }
+    return tiff;
+}
+
+// The GIF with its screen and its first image claiming w x h pixels.
+QByteArray gifClaiming(QByteArray gif, int w, int h) {
+    constexpr int kFirstImage = 13 + 3 * 256; // after the header and the colour table
+    for (int at : {6, kFirstImage + 5}) {
+        put16(gif, at, std::uint32_t(w));
+        put16(gif, at + 2, std::uint32_t(h));
+    }
+    return gif;
+}
+
 QByteArray randomBytes(int size, unsigned seed) {
     std::mt19937 gen(seed);
     QByteArray b(size, '\0');
     for (auto& c : b)
         c = char(gen() & 0xFF);
-    b[0] = 'x'; // neither "BM" nor a JPEG's FF D8, whatever the seed gives
+    b[0] = 'x'; // no picture's signature nor a GIF's block, whatever the seed gives
     return b;
 }
 
@@ -128,6 +195,10 @@ std::vector<DamagedPicture> writeDamagedPictures(const QString& folder) {
         encoded(scene(48, 64).convertToFormat(QImage::Format_Grayscale8), "jpeg");
     const QByteArray bmp24 = bmp(64, 48, 24);
     const QByteArray bmp8 = encoded(scene(40, 30).convertToFormat(QImage::Format_Indexed8), "bmp");
+    const QByteArray png = encoded(scene(64, 48), "png");
+    const QByteArray webp = encoded(scene(64, 48), "webp");
+    const QByteArray tiff = encoded(scene(64, 48), "tiff");
+    const QByteArray gif = gifBytes(scene(64, 48));
 
     // Whole pictures under names with spaces, commas, non-ASCII letters and a leading space.
     add("harbour view.jpg", "baseline JPEG, name with a space", Expect::Loads, jpeg);
@@ -141,6 +212,44 @@ std::vector<DamagedPicture> writeDamagedPictures(const QString& folder) {
         bmp(40, -30, 32));
     add("jpeg named.bmp", "a JPEG named .bmp", Expect::Loads, jpeg);
     add("bmp named.jpg", "a BMP named .jpg", Expect::Loads, bmp24);
+    add("png named.bmp", "a PNG named .bmp", Expect::Loads, png);
+    add("harbour view.png", "PNG", Expect::Loads, png);
+    add(QString::fromUtf8("Übersee café.webp"), "WebP, non-ASCII name", Expect::Loads, webp);
+    add("boats, evening.tif", "TIFF, name with a comma", Expect::Loads, tiff);
+    add("harbour view.gif", "GIF", Expect::Loads, gif);
+
+    // The other formats: cut short, random bytes after a whole header, sizes no picture has.
+    struct Format {
+        QString ext;
+        QString name;
+        QByteArray whole;
+        int header;      // the bytes of a whole header, before any picture data
+        QByteArray huge; // claiming far more than 100 million pixels
+        QByteArray noWidth;
+        QString endCut; // what losing the last bytes takes away
+    };
+    const Format others[] = {
+        {"png", "PNG", png, 33, pngClaiming(png, 60000, 60000), pngClaiming(png, 0, 48),
+         "end chunk"},
+        {"webp", "WebP", webp, 12, webpClaiming(webp, 16383, 16383), webpClaiming(webp, 0, 48),
+         "picture data"},
+        {"tif", "TIFF", tiff, 8, tiffClaiming(tiff, 60000, 60000), tiffClaiming(tiff, 0, 48),
+         "last field values"},
+        {"gif", "GIF", gif, 13 + 3 * 256, gifClaiming(gif, 60000, 60000), gifClaiming(gif, 0, 48),
+         "trailer"},
+    };
+    unsigned seed = 3;
+    for (const Format& f : others) {
+        add("cut half." + f.ext, f.name + " cut at half its length", Expect::Refused,
+            f.whole.left(f.whole.size() / 2));
+        add("cut end." + f.ext, f.name + " without its last byte (its " + f.endCut + ")",
+            Expect::Refused, f.whole.left(f.whole.size() - 1));
+        add("garbage." + f.ext, f.name + " with random bytes after its header", Expect::Refused,
+            f.whole.left(f.header) + randomBytes(2048, seed++));
+        add("huge." + f.ext, f.name + " claiming more pixels than any picture taken",
+            Expect::Refused, f.huge);
+        add("zero width." + f.ext, f.name + " of width 0", Expect::Refused, f.noWidth);
+    }
 
     // Cut short.
     add("cut half.jpg", "JPEG cut at half its length", Expect::Refused, jpeg.left(jpeg.size() / 2));
@@ -171,8 +280,8 @@ std::vector<DamagedPicture> writeDamagedPictures(const QString& folder) {
     add("random.jpg", "4096 random bytes named .jpg", Expect::Refused, randomBytes(4096, 1));
     add("random.bmp", "4096 random bytes named .bmp", Expect::Refused, randomBytes(4096, 2));
     add("empty.jpg", "an empty file", Expect::Refused, QByteArray());
-    add("png named.bmp", "a PNG named .bmp (not a format the game takes)", Expect::Refused,
-        encoded(scene(32, 24), "png"));
+    add("icon named.bmp", "an icon named .bmp (not a format the game takes)", Expect::Refused,
+        encoded(scene(32, 24), "ico"));
     add("text.jpg", "a line of text named .jpg", Expect::Refused, "Morvane-Tessary\r\n");
     add("jpeg start only.jpg", "a JPEG's first two bytes alone", Expect::Refused, jpeg.left(2));
     add("BM only.bmp", "the letters BM alone", Expect::Refused, "BM");

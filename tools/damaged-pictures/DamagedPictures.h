@@ -14,9 +14,10 @@ struct DamagedPicture {
     Expect expect = Expect::Refused;
 };
 
-// Writes the set into folder (which must exist): whole pictures with awkward names, cut
-// JPEGs and BMPs, headers claiming huge, zero or negative sizes, random bytes, an empty file,
-// a PNG named .bmp and a folder named x.bmp. Every file is made here from scratch, the same
+// Writes the set into folder (which must exist): whole pictures of every format taken, some
+// with awkward names, cut JPEGs, BMPs, PNGs, WebPs, TIFFs and GIFs, random bytes after their
+// headers, headers claiming huge, zero or negative sizes, random bytes, an empty file, an
+// icon named .bmp and a folder named x.bmp. Every file is made here from scratch, the same
 // bytes on every run. Returns the entries in the order written; one of them, a file that is
 // named but never written, stands for a picture deleted after it was chosen.
 std::vector<DamagedPicture> writeDamagedPictures(const QString& folder);

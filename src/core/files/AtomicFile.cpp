@@ -44,21 +44,21 @@ void FileOps::remove(const std::filesystem::path& path) {
     ::unlink(path.c_str());
 }
 
-FileOps& FileOps::system() {
-    static FileOps ops;
-    return ops;
-}
-
-namespace {
-
 // The renamed file's entry reaches the disk only when its folder is flushed too.
-void syncFolder(const std::filesystem::path& folder) {
+void FileOps::syncFolder(const std::filesystem::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
 }
+
+FileOps& FileOps::system() {
+    static FileOps ops;
+    return ops;
+}
+
+namespace {
 
 bool writeAll(FileOps& ops, int handle, std::string_view bytes) {
     constexpr std::size_t kChunk = 64 * 1024;
@@ -122,7 +122,7 @@ bool writeFileAtomically(const std::filesystem::path& requested, std::string_vie
         errno = reason;
         return false;
     }
-    syncFolder(folder);
+    ops.syncFolder(folder);
     return true;
 }
 

@@ -22,6 +22,8 @@ class FileOps {
     // Puts from in place of to, in one step.
     virtual bool rename(const std::filesystem::path& from, const std::filesystem::path& to);
     virtual void remove(const std::filesystem::path& path);
+    // Flushes a folder's entries, so a rename in it reaches the disk.
+    virtual void syncFolder(const std::filesystem::path& folder);
 
     static FileOps& system();
 };

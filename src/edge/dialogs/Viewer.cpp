@@ -73,7 +73,7 @@ Viewer::Viewer(const std::string& caption, FileChooser& chooser, const std::stri
 }
 
 void Viewer::Command1_Click() {
-    chooser_.Filter = "Image files |*.bmp;*.jpg|";
+    chooser_.Filter = "Image files |*.bmp;*.jpg;*.png;*.webp;*.tif;*.tiff;*.gif|";
     chooser_.AlsoAccept = {"*.jpeg"};
     chooser_.DialogTitle = "Select Image";
     chooser_.DefaultExt = ".bmp";

@@ -1,7 +1,10 @@
 #include "pictures/PictureFile.h"
 
 #include "files/BmpHeaderCheck.h"
+#include "files/GifEndCheck.h"
 #include "files/JpegEndCheck.h"
+#include "files/PngEndCheck.h"
+#include "files/TiffDataCheck.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -69,6 +72,28 @@ bool bmpComplete(const QString& path) {
                        static_cast<std::uint64_t>(file.size()));
 }
 
+// The formats taken besides BMP; each file is read whole.
+bool readWhole(const QByteArray& format) {
+    return format == "jpeg" || format == "png" || format == "gif" || format == "tiff" ||
+           format == "webp";
+}
+
+// Whether a file read whole is all there, by its format's own structure. The WebP reader
+// refuses a file shorter than its own header says, so a WebP needs no check of ours.
+bool allThere(const QByteArray& format, const QByteArray& bytes) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto size = static_cast<std::size_t>(bytes.size());
+    if (format == "jpeg")
+        return jpegReachesEnd(data, size);
+    if (format == "png")
+        return pngReachesEnd(data, size);
+    if (format == "gif")
+        return gifReachesTrailer(data, size);
+    if (format == "tiff")
+        return tiffDataFits(data, size);
+    return true;
+}
+
 } // namespace
 
 JpegDamageWatch::JpegDamageWatch() {
@@ -101,17 +126,16 @@ std::optional<PictureInfo> probePicture(const QString& path, PictureProblem* pro
     PictureInfo info;
     QBuffer buffer;
     QImageReader reader;
-    if (format == "jpeg") {
-        // The whole file is kept for the decoder: read from memory, libjpeg stays on its fast
-        // path for the whole picture (through a file it gets 4 KB at a time).
-        if (file.size() > kMostJpegBytes)
+    if (readWhole(format)) {
+        // The whole file is kept for the decoder: its ends are checked once in memory, and
+        // read from memory libjpeg stays on its fast path for the whole picture (through a
+        // file it gets 4 KB at a time).
+        if (file.size() > kMostPictureBytes)
             return refuse(PictureProblem::TooLarge);
-        info.jpegData = file.readAll();
-        if (info.jpegData.size() != file.size() ||
-            !jpegReachesEnd(reinterpret_cast<const unsigned char*>(info.jpegData.constData()),
-                            static_cast<std::size_t>(info.jpegData.size())))
+        info.wholeFile = file.readAll();
+        if (info.wholeFile.size() != file.size() || !allThere(format, info.wholeFile))
             return refuse(PictureProblem::Damaged);
-        buffer.setData(info.jpegData);
+        buffer.setData(info.wholeFile);
         buffer.open(QIODevice::ReadOnly);
         reader.setDevice(&buffer);
     } else if (format == "bmp") {
@@ -141,7 +165,7 @@ QString pictureRefusal(const QString& path, PictureProblem problem) {
         why = QStringLiteral("the file is not there");
         break;
     case PictureProblem::NotAPicture:
-        why = QStringLiteral("it is not a BMP or JPEG picture");
+        why = QStringLiteral("it is not a BMP, JPEG, PNG, WebP, TIFF or GIF picture");
         break;
     case PictureProblem::TooLarge:
         why =
@@ -162,8 +186,8 @@ QImage decodePicture(const QString& path, const PictureInfo& info, QSize block, 
     QFile file(path);
     QBuffer buffer;
     QImageReader reader;
-    if (!info.jpegData.isEmpty()) {
-        buffer.setData(info.jpegData); // shared, not copied
+    if (!info.wholeFile.isEmpty()) {
+        buffer.setData(info.wholeFile); // shared, not copied
         buffer.open(QIODevice::ReadOnly);
         reader.setDevice(&buffer);
     } else {

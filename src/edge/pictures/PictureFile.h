@@ -14,31 +14,32 @@ namespace tessary {
 struct PictureInfo {
     QSize upright; // natural size with the photo's orientation applied
     QImageIOHandler::Transformations transformation;
-    QByteArray jpegData; // a JPEG's whole file, read once; empty for a BMP
+    QByteArray wholeFile; // the file, read once; empty for a BMP, read from the disk
 };
 
 // The largest picture taken, in pixels; anything larger is refused rather than decoded.
 constexpr qint64 kMostPicturePixels = 100'000'000;
-// The largest JPEG file read (a 100-megapixel photo is far smaller).
-constexpr qint64 kMostJpegBytes = 512LL * 1024 * 1024;
+// The largest file read whole (a 100-megapixel photo is far smaller).
+constexpr qint64 kMostPictureBytes = 512LL * 1024 * 1024;
 
 // Why a file was not taken as a picture.
 enum class PictureProblem { None, Missing, NotAPicture, Damaged, TooLarge };
 
-// Reads and checks the headers of a BMP or JPEG file: the format from the content, a positive
-// size within kMostPicturePixels, and for a BMP the declared pixel data against the file's
-// length, for a JPEG the data running on to its end marker. Nothing else is accepted; the
-// reason is left in `problem` when one is given. The size it gives is the one picture size
-// used everywhere, by the board and the image chooser alike.
+// Reads and checks the headers of a BMP, JPEG, PNG, WebP, TIFF or GIF file: the format from
+// the content, a positive size within kMostPicturePixels, and that the file is whole: for a
+// BMP the declared pixel data against the file's length, for a JPEG, PNG or GIF the data
+// running on to its end, for a TIFF every strip inside the file (a WebP reader checks its own
+// length). Nothing else is accepted; the reason is left in `problem` when one is given. The
+// size it gives is the one picture size used everywhere, by the board and the image chooser.
 std::optional<PictureInfo> probePicture(const QString& path, PictureProblem* problem = nullptr);
 
 // What the player is told about a file that is not taken: its name and the reason.
 QString pictureRefusal(const QString& path, PictureProblem problem);
 
 // Decodes the picture directly at `block` size (a JPEG at a reduced scale when it is much
-// larger), shown upright: the whole picture squeezed into the block, or with `cropped` the
-// centred part of the block's proportions. A picture whose data is damaged gives a null image.
-// Thread-safe; a JpegDamageWatch must be alive while it runs.
+// larger; a GIF's first frame), shown upright: the whole picture squeezed into the block, or with
+// `cropped` the centred part of the block's proportions. A picture whose data is damaged gives a
+// null image. Thread-safe; a JpegDamageWatch must be alive while it runs.
 QImage decodePicture(const QString& path, const PictureInfo& info, QSize block, bool cropped);
 
 // While one is alive, the JPEG decoder's warnings about missing or corrupt data are caught and

@@ -15,7 +15,8 @@ class QtFileChooser : public FileChooser {
     explicit QtFileChooser(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    // "Image files |*.bmp;*.jpg|" as Qt name filters, each pattern matching in any letter case.
+    // "Image files |*.bmp;*.jpg;*.png|" as Qt name filters, each pattern matching in any letter
+    // case.
     static QStringList nameFilters(const std::string& filter,
                                    const std::vector<std::string>& alsoAccept);
 

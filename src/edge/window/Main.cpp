@@ -2,8 +2,10 @@
 
 #include "board/BoardCanvas.h"
 #include "board/BoardColors.h"
+#include "dialogs/ImageCatalog.h"
 #include "pictures/BasePicture.h"
 #include "platform/ProgramFolders.h"
+#include "widgets/DroppedFile.h"
 #include "widgets/SkipOnFailure.h"
 #include "window/PlayKeys.h"
 #include "window/ToolBar.h"
@@ -172,6 +174,8 @@ void Main::closeEvent(QCloseEvent* event) {
         board_.finishAnimation(); // what the last move had still to show comes first
         closing = unloaded_ || Form_Unload();
     });
+    if (closing && catalog_)
+        catalog_->close();
     if (!closing) {
         unloaded_ = false;
         event->ignore();
@@ -192,18 +196,6 @@ void Main::changeEvent(QEvent* event) {
     });
 }
 
-namespace {
-
-// The one local file a drag carries, or nothing: a web address or several files are not taken.
-std::optional<std::string> droppedFile(const QMimeData* data) {
-    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 ||
-        !data->urls().front().isLocalFile())
-        return std::nullopt;
-    return data->urls().front().toLocalFile().toStdString();
-}
-
-} // namespace
-
 void Main::dragEnterEvent(QDragEnterEvent* event) {
     if (droppedFile(event->mimeData()))
         event->acceptProposedAction();
@@ -214,10 +206,15 @@ void Main::dropEvent(QDropEvent* event) {
     if (!file)
         return;
     event->acceptProposedAction();
-    // The drop ends first: the dialogs the file leads to open once it is over.
-    QTimer::singleShot(0, this, [this, path = *file] {
+    openGivenFileSoon(*file);
+}
+
+void Main::openGivenFileSoon(const std::string& path) {
+    // The drop or the key ends first: the dialogs the file leads to open once it is over.
+    QTimer::singleShot(0, this, [this, path] {
         skipOnFailure([&] {
             show();
+            raise();
             activateWindow();
             openGivenFile(path);
         });

@@ -32,6 +32,7 @@ namespace tessary {
 class Beep;
 class FileChooser;
 class HelpWindow;
+class ImageCatalog;
 class MainDialogs;
 class MidiControl;
 class RandomSource;
@@ -100,6 +101,7 @@ class Main : public QMainWindow,
     void MenuHelp_Click();
     void MenuToolbar_Click();
     void MenuAbout_Click();
+    // "Image Catalog": the catalogue's window, opened once and brought forward after.
     void MenuCatalog_Click();
 
     // Toolbar commands: a click waits for Timer2, which runs it on the main window.
@@ -168,6 +170,9 @@ class Main : public QMainWindow,
     // The board's press, on a cell or none: the mouse plays now, not the keyboard.
     void Picture1_MouseDown(std::optional<GridPos> cell, Button button);
     void buildMenus();
+    // A file dropped here or chosen in the catalogue: it opens once the drop or the key is
+    // over, with this window in front.
+    void openGivenFileSoon(const std::string& path);
     // prepareLayout without the message: the reason when no board can be made.
     std::optional<LoadFailure> prepareLayoutQuietly(const PuzzleDescription& puzzle);
     ScreenRoom screenRoom() const;
@@ -196,6 +201,7 @@ class Main : public QMainWindow,
     Music music_;
     IdleHiding idle_;
     std::optional<PreparedBoard> prepared_;
+    std::unique_ptr<ImageCatalog> catalog_;
     bool unloaded_ = false;
 };
 

@@ -1,6 +1,7 @@
 // The main window's start-up, shut-down and menu commands.
 #include "board/BoardCanvas.h"
 #include "dialogs/HelpWindow.h"
+#include "dialogs/ImageCatalog.h"
 #include "dialogs/MainDialogs.h"
 #include "files/ChooserFolders.h"
 #include "files/SettingsFile.h"
@@ -18,7 +19,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -174,11 +174,18 @@ void Main::MenuAbout_Click() {
 }
 
 void Main::MenuCatalog_Click() {
-    const auto catalog = services_.programFolder / "imagecat";
-    if (QFileInfo(QString::fromStdString(catalog.string())).isExecutable() &&
-        services_.shell.startProgram(catalog.string(), {}))
-        return;
-    services_.shell.openDocument((services_.programFolder / "imagelst.txt").string());
+    if (!catalog_) {
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        catalog_ = std::make_unique<ImageCatalog>(
+            CatalogPlaces{QString::fromStdString((services_.programFolder / "images").string()),
+                          !pictures.isEmpty() && QDir(pictures).exists() ? pictures : QString(),
+                          services_.dataFolder});
+        // The catalogue stays open behind the game, for the next picture.
+        catalog_->onChosen = [this](const std::string& path) { openGivenFileSoon(path); };
+    }
+    catalog_->show();
+    catalog_->raise();
+    catalog_->activateWindow();
 }
 
 } // namespace tessary
