@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by CPack once each component is staged, before it is packed: moves what Debian keeps
 # elsewhere than a plain install does. The game goes to /usr/games; a unit of systemd goes to
 # /lib/systemd/system, where Debian 12's tools look for a package's units.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Linux install (`cmake --install`): the game in bin/, its program folder in share/tessary/,
 # and a menu entry with icons and AppStream metadata where desktops and software centres look,
 # all named by the game's id, com.morvane.Tessary. Every rule here belongs to the "game"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages: `cpack -G DEB` in the build folder makes, from one run,
 # tessary_<version>_<arch>.deb, the game (the "game" component: everything cmake/Install.cmake
 # puts in place), and tessary-hof_<version>_<arch>.deb, the online Hall of Fame server (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make-seeds FOLDER: writes starting inputs for the data-file fuzz targets, made by the
 // game's own writers, into FOLDER/saved_game, settings, hof and sound_list.
 #include "files/SavedGame.h"

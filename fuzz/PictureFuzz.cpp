@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture loading step: the bytes go to a file, which is probed and, when its headers
 // pass, decoded in both fit modes, as the board's layout does.
 #include "regressions/PictureChecks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One fuzz target for one data-file reader; READER_CHECK names the check from
 // regressions/ReaderChecks.h that judges each input.
 #include "regressions/ReaderChecks.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the pictures of the help page (assets/help/*.png) from the real game: a saved game
 # with a few pieces out of place is opened, and each window the page shows is photographed.
 #

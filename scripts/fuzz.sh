@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes every file reader of the game for a while: scripts/fuzz.sh [SECONDS] [TARGET...]
 #   SECONDS  time per target (default 20)
 #   TARGET   saved_game settings hof sound_list picture_headers picture (default: all)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test: the Release build a packager ships
 # (with the asset tools and their checks, the benchmarks and the Debian package), the game
 # and its tests built with clang, the same tests built with AddressSanitizer, LeakSanitizer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image catalogue's speed on a folder of 1000 photos (1024 x 768 JPEGs, made on the first
 // run and kept in $TMPDIR/tessary-bench-catalog):
 //  - opening the catalogue on the folder, to the grid filled with its names;

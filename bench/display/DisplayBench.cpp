@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board display's speed, each figure beside a reference measured in the same run:
 //  - laying out a "2 x 2" puzzle of four 6000 x 4000 JPEG photos for a 1920 x 1080 screen,
 //    beside `djpeg -scale 1/4` decoding the same four files one after another (and beside a

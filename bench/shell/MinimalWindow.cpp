@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference for the start-up benchmark: the smallest Qt Widgets main window.
 #include <QApplication>
 #include <QMainWindow>

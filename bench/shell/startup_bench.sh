@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time to a mapped main window, the game beside a minimal Qt window, under Xvfb.
 # usage: bench/shell/startup_bench.sh <build-folder> [runs]   (build with -DTESSARY_BENCH=ON)
 # Run it inside xvfb-run: xvfb-run -a -s '-screen 0 1920x1080x24' bench/shell/startup_bench.sh build-bench

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving, keeping and reopening the largest board the game allows: 50 x 50 pieces, 5019 lines.
 #include "files/KeptGame.h"
 #include "files/SavedGame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The queries of both stores. They differ only in how parameters are written (?1 or $1) and

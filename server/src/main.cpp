@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessary-hof: the online Hall of Fame server. See --help.
 #include "HofService.h"
 #include "Options.h"

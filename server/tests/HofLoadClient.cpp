@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sends many entries to a running tessary-hof from parallel clients, the way browsers would
 // (a fresh connection each), some of them twice (a reload) and some of them bad; then checks
 // that every good entry is in the table exactly once and reports the requests per second.

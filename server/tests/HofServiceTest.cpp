@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The online Hall of Fame's answers, on a real SQLite store, without the network.
 #include "HofService.h"
 #include "HtmlPage.h"

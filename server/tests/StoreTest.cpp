@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The same tests for both stores. The PostgreSQL ones need a database: the test command starts
 // a throw-away cluster and names it in TESSARY_HOF_TEST_PG (see with_postgres.sh).
 #include "Store.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real tessary-hof over real HTTP on 127.0.0.1: entries, the table, the JSON view, the
 # refusals, the rate limit, and a restart that loses nothing.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Several hundred entries from parallel clients against the real tessary-hof: each good one
 # stored exactly once, the server still answering, the requests per second reported.
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starting and stopping tessary-hof for the tests, sourced by them. Needs $hof (the program)
 # and $work (a temporary folder).
 

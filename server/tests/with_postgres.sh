@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command with a throw-away PostgreSQL cluster: initdb in a temporary folder, run by an
 # unprivileged user (PostgreSQL refuses root), listening only on a Unix socket in that folder.
 # The command finds it in TESSARY_HOF_TEST_PG. Exit 77 (skipped) when PostgreSQL is missing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/BoardCanvas.h"
 #include "board/BoardColors.h"
 #include "board/MoveBox.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Off the straight road, in the real game under an X server with a window manager: a new
 # puzzle given up by Esc and by the close box, saves into a folder nobody may write to (the
 # game stays in play, the exit is called off), a new puzzle given up after the idle timer

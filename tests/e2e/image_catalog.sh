@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The image catalogue in the real game: Ctrl+I opens the window "Image Catalog" with the sample
 # pictures' thumbnails, which go into the player's thumbnail cache; a picture chosen there from
 # the keyboard leads through the new-puzzle dialog and the image chooser to a puzzle of it.

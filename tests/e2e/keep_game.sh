@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Nothing of a game in play is lost, in the real game under an X server with a window manager:
 # the game is kept as it is played, survives a SIGKILL and a SIGTERM under the new-puzzle
 # dialog, and is offered back at the next start; No puts it away, a solved puzzle is not

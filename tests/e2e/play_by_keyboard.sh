@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Solves one small puzzle in the real game from the keyboard alone: the arrow keys and Home
 # move the keyboard cursor, Space selects the piece under it, Enter (and the keypad's Enter)
 # swaps. Keys are sent by xdotool to the built program under an X server with a window

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays one small puzzle in the real game the way a player does: keys and mouse clicks sent
 # by xdotool to the built program under an X server with a window manager.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Offers the image chooser files that are not pictures while a game is in play, the way a
 # player does it by mistake: a text file named .jpg, a JPEG cut in half and an icon named
 # .bmp. Each is refused when it is chosen, with a message naming it and why; the chooser is

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts that drive the real game in an X server with xdotool: logging,
 # screenshots, waiting for windows, a throw-away program folder and home, a stand-in browser,
 # the window manager and the game itself. Source it, then call x_session_begin.

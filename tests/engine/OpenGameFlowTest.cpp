@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "flows/OpenGameFlow.h"
 #include "fakes/RecordingHost.h"
 #include "fakes/TestBoards.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game into a fresh prefix and starts the installed game the way a desktop does,
 # through its menu entry's command, on the offscreen platform. Checks the installed layout,
 # then that a read-only program folder sends the settings and the Hall of Fame to the

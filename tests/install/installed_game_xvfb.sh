@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed game on a real X server, tried as a new player would: installed into a fresh
 # prefix, started by its menu entry's command with an empty home folder, the About box
 # animating at start-up, F1, Ctrl+D and the toolbar's help button each opening the game's own

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian packages with CPack the way a packager does, then checks them with dpkg-deb:
 # the game's package holds the game in /usr/games, its program folder, menu entry, AppStream
 # metadata, icons, help page, manual page and the files Debian wants, and Depends names the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real Shell adapter: an address goes to the desktop's browser through Qt, which on a
 // desktop without a known environment starts `xdg-open` from PATH. A stand-in `xdg-open`
 // records what the browser would be given.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One game at a time: the copy holding a data folder's lock, and the copies that come after
 // it. flock locks belong to open files, so two claims in one process meet as two games do.
 #include "platform/SingleInstance.h"

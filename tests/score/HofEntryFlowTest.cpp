@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "flows/HofEntryFlow.h"
 #include "score/HofFile.h"
 #include "score/HofLinks.h"

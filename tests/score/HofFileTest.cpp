@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "score/HofFile.h"
 
 #include "storage/TestFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/FieldReader.h"
 #include "files/FieldWriter.h"
 #include "files/TextEncoding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessary_art: draws the game's artwork into the assets folder.
 //
 //   tessary_art [--check] ASSETS_DIR [PART]

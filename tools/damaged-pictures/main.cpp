@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // damaged-pictures FOLDER: writes the damaged-picture set into FOLDER (created if needed) and
 // lists each file with what is wrong with it and whether the game should load it.
 #include "DamagedPictures.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads what SDL's disk driver recorded during sound_demo and the demo's event list, and
 reports whether each effect was heard and how soon one song followed the last.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the game's sound effects, its background tunes and the sound list into the folder
 // given (the repository's assets/ folder):
 //

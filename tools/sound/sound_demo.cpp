@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays the game's sound effects and background music through the game's own sound code and
 // the real SDL players, printing what happens when:
 //

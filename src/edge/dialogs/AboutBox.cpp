@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/AboutBox.h"
 
 #include "widgets/CenterForm.h"
@@ -85,6 +86,8 @@ AboutBox::AboutBox(const Settings& settings, int& frameCounter, std::array<QPixm
     auto* credit1 =
         label(QStringLiteral("Game, pictures and sounds by the Tessary team"), this, 0, false);
     auto* credit2 = label(QStringLiteral("Built with Qt and SDL_mixer"), this, 0, false);
+    auto* licence = label(QStringLiteral("Free software under the GNU GPL, version 3 or later"),
+                          this, 0, false);
     Label4 = label(QString::fromStdString(settings.aboutLine2), this, 0, false);
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setDefault(true);
@@ -101,6 +104,7 @@ AboutBox::AboutBox(const Settings& settings, int& frameCounter, std::array<QPixm
     layout->addWidget(notice);
     layout->addWidget(credit1);
     layout->addWidget(credit2);
+    layout->addWidget(licence);
     layout->addWidget(Label4);
     layout->addStretch();
     layout->addWidget(Command1, 0, Qt::AlignHCenter);

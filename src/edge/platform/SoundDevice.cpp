@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SoundDevice.h"
 
 #include <SDL.h>

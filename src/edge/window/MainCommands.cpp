@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start-up, shut-down and menu commands.
 #include "board/BoardCanvas.h"
 #include "dialogs/HelpWindow.h"

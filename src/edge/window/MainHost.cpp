@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the rules' host: sounds, window controls and layout.
 #include "dialogs/MainDialogs.h"
 #include "files/SettingsFile.h"
