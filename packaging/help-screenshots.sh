@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes the pictures of the help page (assets/help/*.png) from the real game: a saved game
-# with a few pieces out of place is opened, and each window the page shows is photographed.
+# Makes the pictures of the help page (assets/help/*.png) and the screenshot of the game in
+# software centres (board-in-play.png, kept in packaging/screenshots/) from the real game: a
+# saved game with a few pieces out of place is opened, and each window the page shows is
+# photographed.
 #
 #   xvfb-run -a -s '-screen 0 1600x1200x24' packaging/help-screenshots.sh PROGRAM_FOLDER OUT
 #
@@ -206,6 +208,11 @@ import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" "$wor
 # The bare screen around the windows takes the help page's background colour.
 convert "$work/desk.png" +repage -fill '#fff4e8' -draw "color $((right - left - 1)),$((bottom - top - 1)) floodfill" \
     -resize 50% -strip -dither FloydSteinberg -colors 192 "PNG8:$out/desktop.png"
+# The same scene at full size and in full colour: the software centres' screenshot of the game
+# (com.morvane.Tessary.metainfo.xml names its size).
+convert "$work/desk.png" +repage -fill '#fff4e8' -draw "color $((right - left - 1)),$((bottom - top - 1)) floodfill" \
+    -strip -dither FloydSteinberg -colors 256 "PNG8:$out/board-in-play.png"
+echo "board-in-play.png: $(identify -format '%wx%h' "$out/board-in-play.png")"
 
 # --- hints
 xdotool key F2
