@@ -2,6 +2,7 @@
 #include "HofService.h"
 
 #include "HtmlPage.h"
+#include "HttpServer.h"
 #include "JsonView.h"
 
 #include <httplib.h>
@@ -40,6 +41,13 @@ Reply notFound(const std::string& game) {
     page.message = game.empty() ? "The address names no game: it needs ?game= and a game code."
                                 : "There is no Hall of Fame for the game code \"" + game + "\".";
     return pageReply(404, page);
+}
+
+Reply tooLargeReply() {
+    Page page;
+    page.title = "Request too large";
+    page.message = "The request has more header lines or bytes than are read here.";
+    return pageReply(431, page);
 }
 
 std::int64_t secondsNow() {
@@ -147,10 +155,14 @@ void HofService::install(httplib::Server& server) {
         response.set_redirect(kBrowsePath + "tess");
     });
 
-    // Over-long addresses and anything but GET are turned away before any work is done.
+    // Over-long addresses, heads and anything but GET are turned away before any work is done.
     server.set_pre_routing_handler([send](const httplib::Request& request,
                                           httplib::Response& response) {
         Page page;
+        if (HttpServer::requestTooLarge()) {
+            send(response, tooLargeReply());
+            return httplib::Server::HandlerResponse::Handled;
+        }
         if (request.target.size() > kMaxTargetLength) {
             page.title = "Address too long";
             page.message =
@@ -171,6 +183,10 @@ void HofService::install(httplib::Server& server) {
                                                                   httplib::Response& response) {
         if (!response.body.empty())
             return httplib::Server::HandlerResponse::Unhandled;
+        if (HttpServer::requestTooLarge()) {
+            send(response, tooLargeReply());
+            return httplib::Server::HandlerResponse::Handled;
+        }
         Page page;
         page.title = response.status == 404 ? "No such page" : "Request not understood";
         page.message = response.status == 404 ? "There is no page at this address."
@@ -208,9 +224,6 @@ void HofService::install(httplib::Server& server) {
         {"Referrer-Policy", "no-referrer"},
         {"Cache-Control", "no-store"},
     });
-    server.set_read_timeout(5, 0);
-    server.set_write_timeout(5, 0);
-    server.set_keep_alive_timeout(5);
     server.set_payload_max_length(1024);
 }
 

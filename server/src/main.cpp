@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tessary-hof: the online Hall of Fame server. See --help.
 #include "HofService.h"
+#include "HttpServer.h"
 #include "Options.h"
 #include "RateLimiter.h"
 #include "Store.h"
-
-#include <httplib.h>
 
 #include <csignal>
 #include <cstdio>
@@ -32,7 +31,7 @@ int main(int argc, char** argv) {
     }
     hof::RateLimiter limiter(options.perMinute);
     hof::HofService service(*store, limiter, options.keep);
-    httplib::Server server;
+    hof::HttpServer server;
     service.install(server);
 
     // SIGTERM and SIGINT stop the server cleanly: one thread waits for them, every other
@@ -43,11 +42,7 @@ int main(int argc, char** argv) {
     sigaddset(&stopSignals, SIGINT);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    int port = options.port;
-    if (port == 0)
-        port = server.bind_to_any_port(options.host);
-    else if (!server.bind_to_port(options.host, port))
-        port = -1;
+    const int port = server.bind(options.host, options.port);
     if (port <= 0) {
         std::fprintf(stderr, "tessary-hof: cannot listen on %s:%d\n", options.host.c_str(),
                      options.port);
