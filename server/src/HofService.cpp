@@ -145,7 +145,12 @@ void HofService::install(httplib::Server& server) {
     };
     server.Get("/games/puzhof.asp",
                [this, send](const httplib::Request& request, httplib::Response& response) {
-                   send(response, puzhof(queryOf(request), request.remote_addr));
+                   Query query = queryOf(request);
+                   // A HEAD request only asks what a GET would bring: it enters nothing.
+                   if (request.method == "HEAD")
+                       for (const char* key : {"a", "b", "c"})
+                           query.erase(key);
+                   send(response, puzhof(query, request.remote_addr));
                });
     server.Get("/api/scores",
                [this, send](const httplib::Request& request, httplib::Response& response) {
