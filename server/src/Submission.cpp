@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Submission.h"
 
+#include "Unicode.h"
+
 #include <charconv>
 
 namespace hof {
@@ -90,43 +92,32 @@ std::optional<NameAndSize> splitNameAndSize(std::string_view b) {
 }
 
 std::optional<int> printableLength(std::string_view text) {
-    int count = 0;
-    for (std::size_t i = 0; i < text.size(); ++count) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 0;
-        char32_t code = 0;
-        if (lead < 0x80) {
-            length = 1;
-            code = lead;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            code = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            code = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            code = lead & 0x07;
-        } else {
-            return std::nullopt;
-        }
-        if (i + length > text.size())
-            return std::nullopt;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return std::nullopt;
-            code = (code << 6) | (next & 0x3F);
-        }
-        // Overlong forms, surrogates and code points past Unicode are not text.
-        static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < kLeast[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
-            return std::nullopt;
+    const auto codes = decodeUtf8(text);
+    if (!codes)
+        return std::nullopt;
+    for (const char32_t code : *codes)
         if (code < 0x20 || (code >= 0x7F && code <= 0x9F))
             return std::nullopt;
-        i += length;
+    return static_cast<int>(codes->size());
+}
+
+std::optional<std::string> deceptiveName(std::string_view name) {
+    const auto codes = decodeUtf8(name);
+    if (!codes)
+        return std::nullopt;
+    bool onlySpaces = true;
+    int marksInARow = 0;
+    for (const char32_t code : *codes) {
+        if (isInvisible(code) || isBidiControl(code))
+            return "The name may not hold invisible characters or ones that turn text around.";
+        onlySpaces = onlySpaces && isSpace(code);
+        marksInARow = isCombiningMark(code) ? marksInARow + 1 : 0;
+        if (marksInARow > kMaxMarksInARow)
+            return "The name may not stack more than 3 accents on one letter.";
     }
-    return count;
+    if (onlySpaces && !codes->empty())
+        return "The name is empty.";
+    return std::nullopt;
 }
 
 SubmissionCheck checkSubmission(const std::string& game, const Query& query) {
@@ -162,6 +153,8 @@ SubmissionCheck checkSubmission(const std::string& game, const Query& query) {
             problems.push_back("The name is empty.");
         else if (*length > kMaxNameLength)
             problems.push_back("The name is longer than 40 characters.");
+        else if (auto problem = deceptiveName(entry.name))
+            problems.push_back(std::move(*problem));
     }
 
     if (const std::string* c = firstValue(query, "c")) {

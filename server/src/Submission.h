@@ -23,6 +23,7 @@ inline constexpr int kMinSize = 4;
 inline constexpr int kMaxSize = 2500;
 inline constexpr int kMaxNameLength = 40;   // characters, after trimming
 inline constexpr int kMaxEmailLength = 100; // bytes
+inline constexpr int kMaxMarksInARow = 3;   // accents stacked on one letter
 
 // One result as the game sends it: "a" the score, "b" the name, a space, "size=" and the
 // number of pieces, "c" the e-mail (may be empty).
@@ -55,5 +56,9 @@ std::optional<NameAndSize> splitNameAndSize(std::string_view b);
 
 // Valid UTF-8 without control characters; the count of characters when so.
 std::optional<int> printableLength(std::string_view text);
+
+// What makes a printable name show something other than it holds: invisible characters, ones
+// that reorder the text, nothing but spaces of any kind, accents piled up. Nothing when fine.
+std::optional<std::string> deceptiveName(std::string_view name);
 
 } // namespace hof

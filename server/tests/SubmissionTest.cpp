@@ -94,6 +94,24 @@ TEST(Submission, NameIsOneTo40PrintableCharacters) {
         EXPECT_EQ(problemsOf(submission("10", bad + " size=80")), unprintable);
 }
 
+TEST(Submission, NamesThatShowSomethingElseAreRefused) {
+    const std::vector<std::string> hidden = {
+        "The name may not hold invisible characters or ones that turn text around."};
+    // Zero-width space, word joiner, byte order mark; right-to-left override and isolate.
+    for (const std::string& bad :
+         {std::string("\u200b"), std::string("Ann\u2060"), std::string("\ufeffAnn"),
+          std::string("\u202e12345"), std::string("A\u2067B"), std::string("A\u200fB")})
+        EXPECT_EQ(problemsOf(submission("10", bad + " size=80")), hidden) << bad;
+    // No-break, ideographic and thin spaces alone leave a blank row.
+    EXPECT_EQ(problemsOf(submission("10", "\u00a0\u3000\u2009 size=80")),
+              std::vector<std::string>{"The name is empty."});
+    EXPECT_TRUE(problemsOf(submission("10", "Ann\u00a0Bo size=80")).empty());
+    EXPECT_TRUE(problemsOf(submission("10", "Zoe\u0301\u0302\u0303 size=80")).empty());
+    EXPECT_EQ(
+        problemsOf(submission("10", "Zoe\u0301\u0302\u0303\u0304 size=80")),
+        std::vector<std::string>{"The name may not stack more than 3 accents on one letter."});
+}
+
 TEST(Submission, EmailIsAtMost100PrintableBytes) {
     EXPECT_TRUE(problemsOf(submission("10", "Ann size=80", std::string(100, 'e'))).empty());
     EXPECT_EQ(problemsOf(submission("10", "Ann size=80", std::string(101, 'e'))),
