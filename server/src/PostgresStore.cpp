@@ -17,7 +17,7 @@ struct Prepared {
     int values;
 };
 constexpr Prepared kStatements[] = {
-    {"insert", sql::postgres::kInsert, 6}, {"find", sql::postgres::kFind, 5},
+    {"insert", sql::postgres::kInsert, 6}, {"find", sql::postgres::kFind, 4},
     {"trim", sql::postgres::kTrim, 2},     {"rank", sql::postgres::kRank, 1},
     {"best", sql::postgres::kBest, 2},
 };
@@ -106,17 +106,25 @@ AddResult PostgresStore::add(const Submission& entry, std::int64_t time) {
     try {
         AddResult result;
         const std::string score = std::to_string(entry.score), size = std::to_string(entry.size);
-        const Result inserted =
-            run("insert", {entry.game, score, size, entry.name, entry.email, std::to_string(time)});
-        if (inserted.rows() == 1) {
-            result.outcome = Outcome::Added;
-            result.id = inserted.integer(0, 0);
-        } else {
-            const Result found = run("find", {entry.game, score, size, entry.name, entry.email});
-            if (found.rows() != 1)
-                throw StoreError("PostgreSQL: a repeated entry cannot be found");
+        // A reload, with the same or another e-mail, finds the entry made before; the insert
+        // finds nothing new only when another server stored the same entry just now.
+        const Result found = run("find", {entry.game, score, size, entry.name});
+        if (found.rows() == 1) {
             result.outcome = Outcome::Repeat;
             result.id = found.integer(0, 0);
+        } else {
+            const Result inserted = run(
+                "insert", {entry.game, score, size, entry.name, entry.email, std::to_string(time)});
+            if (inserted.rows() == 1) {
+                result.outcome = Outcome::Added;
+                result.id = inserted.integer(0, 0);
+            } else {
+                const Result again = run("find", {entry.game, score, size, entry.name});
+                if (again.rows() != 1)
+                    throw StoreError("PostgreSQL: a repeated entry cannot be found");
+                result.outcome = Outcome::Repeat;
+                result.id = again.integer(0, 0);
+            }
         }
         run("trim", {entry.game, std::to_string(keep_)});
         const Result rank = run("rank", {std::to_string(result.id)});

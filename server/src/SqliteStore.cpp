@@ -104,20 +104,20 @@ AddResult SqliteStore::add(const Submission& entry, std::int64_t time) {
 AddResult SqliteStore::addInTransaction(const Submission& entry, std::int64_t time) {
     AddResult result;
     {
-        Statement insert(*this, sql::sqlite::kInsert);
-        insert.bind(1, entry.game).bind(2, entry.score).bind(3, entry.size);
-        insert.bind(4, entry.name).bind(5, entry.email).bind(6, time);
-        if (insert.step()) {
-            result.outcome = Outcome::Added;
-            result.id = insert.integer(0);
-        } else {
-            Statement find(*this, sql::sqlite::kFind);
-            find.bind(1, entry.game).bind(2, entry.score).bind(3, entry.size);
-            find.bind(4, entry.name).bind(5, entry.email);
-            if (!find.step())
-                fail("a repeated entry cannot be found");
+        // A reload, with the same or another e-mail, finds the entry made before.
+        Statement find(*this, sql::sqlite::kFind);
+        find.bind(1, entry.game).bind(2, entry.score).bind(3, entry.size).bind(4, entry.name);
+        if (find.step()) {
             result.outcome = Outcome::Repeat;
             result.id = find.integer(0);
+        } else {
+            Statement insert(*this, sql::sqlite::kInsert);
+            insert.bind(1, entry.game).bind(2, entry.score).bind(3, entry.size);
+            insert.bind(4, entry.name).bind(5, entry.email).bind(6, time);
+            if (!insert.step())
+                fail("a new entry cannot be stored");
+            result.outcome = Outcome::Added;
+            result.id = insert.integer(0);
         }
         Statement trim(*this, sql::sqlite::kTrim);
         trim.bind(1, entry.game).bind(2, keep_).step();

@@ -24,7 +24,7 @@ inline constexpr const char* kPostgresSchema = HOF_TABLE("BIGSERIAL PRIMARY KEY"
         " ON CONFLICT DO NOTHING RETURNING id";                                                    \
     inline constexpr const char* kFind =                                                           \
         "SELECT id FROM scores WHERE game = " P1 " AND score = " P2 " AND size = " P3              \
-        " AND name = " P4 " AND email = " P5;                                                      \
+        " AND name = " P4 " ORDER BY id LIMIT 1";                                                  \
     inline constexpr const char* kTrim =                                                           \
         "DELETE FROM scores WHERE game = " P1 " AND id NOT IN (SELECT id FROM scores"              \
         " WHERE game = " P1 " ORDER BY score DESC, id LIMIT " P2 ")";                              \

@@ -89,10 +89,10 @@ TEST_P(StoreTest, TheSameSubmissionTwiceIsStoredOnce) {
     EXPECT_EQ(reload.outcome, Outcome::Repeat);
     EXPECT_EQ(reload.id, first.id);
     EXPECT_EQ(reload.rank, 2);
-    // Any difference, the e-mail included, makes another result.
+    // The e-mail is never shown, so a reload with another one would show the same row twice.
+    EXPECT_EQ(store->add(entry(500, "Ann", 80, "other@y.org"), 1100).id, first.id);
     EXPECT_EQ(store->add(entry(500, "Ann", 81), 1100).outcome, Outcome::Added);
-    EXPECT_EQ(store->add(entry(500, "Ann", 80, "other@y.org"), 1100).outcome, Outcome::Added);
-    EXPECT_EQ(store->best("tess", 10).size(), 4u);
+    EXPECT_EQ(store->best("tess", 10).size(), 3u);
 }
 
 TEST_P(StoreTest, OnlyTheBestAreKeptForEachGame) {
