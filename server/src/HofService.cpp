@@ -9,7 +9,6 @@
 
 #include <charconv>
 #include <chrono>
-#include <cstdio>
 
 namespace hof {
 
@@ -136,7 +135,7 @@ Reply HofService::scores(const Query& query) {
     return {200, kJson, renderJson(game, store_.best(game, limit)), {}};
 }
 
-void HofService::install(httplib::Server& server) {
+void HofService::install(httplib::Server& server, RequestLog& log) {
     const auto send = [](httplib::Response& response, const Reply& reply) {
         response.status = reply.status;
         for (const auto& [key, value] : reply.headers)
@@ -202,25 +201,26 @@ void HofService::install(httplib::Server& server) {
         return httplib::Server::HandlerResponse::Handled;
     };
     server.set_error_handler(errorPage);
-    server.set_exception_handler(
-        [send](const httplib::Request&, httplib::Response& response, std::exception_ptr failure) {
-            std::string reason = "unknown failure";
-            try {
-                std::rethrow_exception(failure);
-            } catch (const std::exception& e) {
-                reason = e.what();
-            } catch (...) {
-            }
-            std::fprintf(stderr, "tessary-hof: %s\n", reason.c_str());
-            Page page;
-            page.title = "Not available";
-            page.message = "The Hall of Fame is not available just now. Please try again later.";
-            send(response, pageReply(503, page));
-        });
-    server.set_logger([](const httplib::Request& request, const httplib::Response& response) {
-        // The path only: the query holds the player's e-mail, which stays in the store.
-        std::fprintf(stderr, "%s %s %s %d\n", request.remote_addr.c_str(), request.method.c_str(),
-                     request.path.c_str(), response.status);
+    server.set_exception_handler([send, &log](const httplib::Request&, httplib::Response& response,
+                                              std::exception_ptr failure) {
+        std::string reason = "unknown failure";
+        try {
+            std::rethrow_exception(failure);
+        } catch (const std::exception& e) {
+            reason = e.what();
+        } catch (...) {
+        }
+        log.error(reason);
+        Page page;
+        page.title = "Not available";
+        page.message = "The Hall of Fame is not available just now. Please try again later.";
+        send(response, pageReply(503, page));
+    });
+    server.set_logger([&log](const httplib::Request& request, const httplib::Response& response) {
+        // The path only: the query holds the player's e-mail, which stays in the store. A
+        // request too broken to read has no address of its own yet: its connection's is used.
+        log.request(request.remote_addr.empty() ? HttpServer::currentClient() : request.remote_addr,
+                    request.method, request.path, response.status);
     });
 
     server.set_default_headers({

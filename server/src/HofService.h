@@ -2,6 +2,7 @@
 #pragma once
 
 #include "RateLimiter.h"
+#include "RequestLog.h"
 #include "Store.h"
 #include "Submission.h"
 
@@ -35,8 +36,8 @@ class HofService {
     // GET /api/scores?game=tess&limit=N
     Reply scores(const Query& query);
 
-    // Routes, limits, timeouts and error pages on an HTTP server.
-    void install(httplib::Server& server);
+    // Routes, limits, error pages and the log on an HTTP server.
+    void install(httplib::Server& server, RequestLog& log);
 
   private:
     Reply submit(const std::string& game, const Query& query, const std::string& client);

@@ -16,6 +16,7 @@ namespace {
 // it, and the error page asks.
 thread_local bool tooManyHeaders = false;
 thread_local const ConnectionStream* reading = nullptr;
+thread_local std::string client;
 
 // A request that says it carries a body: none is read here, so the connection must end.
 bool announcesBody(const httplib::Request& request) {
@@ -41,6 +42,10 @@ HttpServer::HttpServer(Limits limits) : limits_(limits) {
     set_write_timeout(limits_.writeTimeout.count(), 0);
     const auto workers = static_cast<std::size_t>(limits_.workers);
     new_task_queue = [workers] { return new httplib::ThreadPool(workers); };
+}
+
+std::string HttpServer::currentClient() {
+    return client;
 }
 
 bool HttpServer::requestTooLarge() {
@@ -87,7 +92,9 @@ bool HttpServer::process_and_close_socket(int socket) {
     int port = 0;
     socketAddress(socket, true, address, port);
     if (admit(address)) {
+        client = address;
         serve(socket);
+        client.clear();
         release(address);
     }
     ::shutdown(socket, SHUT_RDWR);

@@ -38,6 +38,8 @@ class HttpServer : public httplib::Server {
 
     // Whether the request being handled on this thread was turned away for its size.
     static bool requestTooLarge();
+    // The address of the client whose connection this worker thread serves.
+    static std::string currentClient();
     // The address a connection may not hold more connections from (a proxy in front).
     void exemptFromConnectionLimit(const std::string& address) { exempt_ = address; }
 

@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
     hof::RateLimiter limiter(options.perMinute);
     hof::HofService service(*store, limiter, options.keep);
     hof::HttpServer server;
-    service.install(server);
+    hof::RequestLog log(stderr);
+    service.install(server, log);
 
     // SIGTERM and SIGINT stop the server cleanly: one thread waits for them, every other
     // thread (the server's workers too) has them blocked.
