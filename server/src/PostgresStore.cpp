@@ -128,7 +128,8 @@ AddResult PostgresStore::add(const Submission& entry, std::int64_t time) {
         }
         run("trim", {entry.game, std::to_string(keep_)});
         const Result rank = run("rank", {std::to_string(result.id)});
-        if (rank.rows() == 1)
+        // Entries past the limit may wait for a later trim: they are not in the table.
+        if (rank.rows() == 1 && rank.integer(0, 0) <= keep_)
             result.rank = static_cast<int>(rank.integer(0, 0));
         else
             result = AddResult{};

@@ -123,11 +123,11 @@ AddResult SqliteStore::addInTransaction(const Submission& entry, std::int64_t ti
         trim.bind(1, entry.game).bind(2, keep_).step();
         Statement rank(*this, sql::sqlite::kRank);
         rank.bind(1, result.id);
-        if (rank.step()) {
+        // Entries past the limit may wait for a later trim: they are not in the table.
+        if (rank.step() && rank.integer(0) <= keep_)
             result.rank = static_cast<int>(rank.integer(0));
-        } else {
+        else
             result = AddResult{};
-        }
     }
     return result;
 }

@@ -17,6 +17,11 @@ inline constexpr const char* kSqliteSchema = HOF_TABLE("INTEGER PRIMARY KEY AUTO
 inline constexpr const char* kPostgresSchema = HOF_TABLE("BIGSERIAL PRIMARY KEY");
 #undef HOF_TABLE
 
+// The trim walks the index to the last entry kept and deletes at most this many after it, so
+// a submission costs about the same however full the table is; a table over the limit (after
+// --keep was lowered) shrinks by this much with each submission.
+#define HOF_TRIM_BATCH "100"
+
 #define HOF_QUERIES(P1, P2, P3, P4, P5, P6)                                                        \
     inline constexpr const char* kInsert =                                                         \
         "INSERT INTO scores (game, score, size, name, email, created)"                             \
@@ -26,12 +31,12 @@ inline constexpr const char* kPostgresSchema = HOF_TABLE("BIGSERIAL PRIMARY KEY"
         "SELECT id FROM scores WHERE game = " P1 " AND score = " P2 " AND size = " P3              \
         " AND name = " P4 " ORDER BY id LIMIT 1";                                                  \
     inline constexpr const char* kTrim =                                                           \
-        "DELETE FROM scores WHERE game = " P1 " AND id NOT IN (SELECT id FROM scores"              \
-        " WHERE game = " P1 " ORDER BY score DESC, id LIMIT " P2 ")";                              \
+        "DELETE FROM scores WHERE id IN (SELECT id FROM scores WHERE game = " P1                   \
+        " ORDER BY score DESC, id LIMIT " HOF_TRIM_BATCH " OFFSET " P2 ")";                        \
     inline constexpr const char* kRank =                                                           \
-        "SELECT 1 + (SELECT COUNT(*) FROM scores s WHERE s.game = me.game AND"                     \
-        " (s.score > me.score OR (s.score = me.score AND s.id < me.id)))"                          \
-        " FROM scores me WHERE me.id = " P1;                                                       \
+        "SELECT 1 + (SELECT COUNT(*) FROM scores s WHERE s.game = me.game AND s.score > me.score)" \
+        " + (SELECT COUNT(*) FROM scores s WHERE s.game = me.game AND s.score = me.score"          \
+        " AND s.id < me.id) FROM scores me WHERE me.id = " P1;                                     \
     inline constexpr const char* kBest = "SELECT id, score, size, name, created FROM scores"       \
                                          " WHERE game = " P1 " ORDER BY score DESC, id LIMIT " P2;
 
@@ -42,5 +47,6 @@ namespace postgres {
 HOF_QUERIES("$1", "$2", "$3", "$4", "$5", "$6")
 }
 #undef HOF_QUERIES
+#undef HOF_TRIM_BATCH
 
 } // namespace hof::sql
