@@ -12,9 +12,11 @@ address its "Website HOF entry" choice sends a result to.
 
   --listen HOST:PORT  address to listen on (default 127.0.0.1:8080; [::1]:8080 for IPv6;
                       port 0 picks a free port and prints it)
-  --db PATH           SQLite database file, created when missing (default hof.sqlite)
+  --db PATH           SQLite database file (default hof.sqlite)
   --db postgresql://USER@HOST/DATABASE
                       a PostgreSQL database instead (any libpq connection URI)
+  --init              make the database (the file, or the table in PostgreSQL) when it is
+                      missing; without it a missing one is an error
   --keep N            best entries kept per game (default 1000)
   --rate N            entries accepted per client address and minute (default 10; 0: no limit)
   --help              this text
@@ -43,6 +45,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+            continue;
+        }
+        if (arg == "--init") {
+            options.init = true;
             continue;
         }
         if (arg != "--listen" && arg != "--db" && arg != "--keep" && arg != "--rate") {

@@ -15,6 +15,7 @@ struct Options {
     std::string db = "hof.sqlite";
     int keep = kDefaultKeep;
     int perMinute = 10;
+    bool init = false; // make the database when it is missing
     bool help = false;
 };
 

@@ -43,7 +43,8 @@ class PostgresStore::Result {
     PGresult* result_;
 };
 
-PostgresStore::PostgresStore(const std::string& uri, int keep) : uri_(uri), keep_(keep) {
+PostgresStore::PostgresStore(const std::string& uri, int keep, bool create)
+    : uri_(uri), keep_(keep), create_(create) {
     try {
         connect();
     } catch (...) {
@@ -64,6 +65,11 @@ void PostgresStore::connect() {
         throw StoreError(std::string("cannot connect to PostgreSQL: ") +
                          PQerrorMessage(connection_));
     execute("SET client_min_messages TO warning");
+    if (!create_) {
+        const Result table(PQexec(connection_, "SELECT to_regclass('scores') IS NOT NULL"));
+        if (table.status() != PGRES_TUPLES_OK || table.rows() != 1 || table.text(0, 0) != "t")
+            throw StoreError("PostgreSQL: the database has no Hall of Fame (--init makes one)");
+    }
     execute(sql::kPostgresSchema);
     for (const auto& statement : kStatements) {
         Result prepared(

@@ -15,7 +15,7 @@ namespace hof {
 // connection, taken in turns; it is opened again when the database went away.
 class PostgresStore : public Store {
   public:
-    PostgresStore(const std::string& uri, int keep);
+    PostgresStore(const std::string& uri, int keep, bool create);
     ~PostgresStore() override;
     PostgresStore(const PostgresStore&) = delete;
     PostgresStore& operator=(const PostgresStore&) = delete;
@@ -34,6 +34,7 @@ class PostgresStore : public Store {
     std::string uri_;
     pg_conn* connection_ = nullptr;
     int keep_;
+    bool create_;
 };
 
 } // namespace hof

@@ -4,15 +4,16 @@
 #include "StoreSql.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace hof {
 
 // A prepared statement, finalized when it goes out of scope.
 class SqliteStore::Statement {
   public:
-    Statement(SqliteStore& store, const char* sql) : store_(store) {
-        if (sqlite3_prepare_v2(store.db_, sql, -1, &statement_, nullptr) != SQLITE_OK)
-            store.fail("cannot prepare a query");
+    Statement(SqliteStore& store, sqlite3* db, const char* sql) : store_(store), db_(db) {
+        if (sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr) != SQLITE_OK)
+            store.fail(db, "cannot prepare a query");
     }
     ~Statement() { sqlite3_finalize(statement_); }
     Statement(const Statement&) = delete;
@@ -33,7 +34,7 @@ class SqliteStore::Statement {
         if (result == SQLITE_ROW)
             return true;
         if (result != SQLITE_DONE)
-            store_.fail("cannot run a query");
+            store_.fail(db_, "cannot run a query");
         return false;
     }
     std::int64_t integer(int column) { return sqlite3_column_int64(statement_, column); }
@@ -48,47 +49,79 @@ class SqliteStore::Statement {
   private:
     void check(int result) {
         if (result != SQLITE_OK)
-            store_.fail("cannot bind a value");
+            store_.fail(db_, "cannot bind a value");
     }
     SqliteStore& store_;
+    sqlite3* db_;
     sqlite3_stmt* statement_ = nullptr;
 };
 
-SqliteStore::SqliteStore(const std::string& path, int keep) : keep_(keep) {
-    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-        SQLITE_OK) {
-        const std::string reason = db_ ? sqlite3_errmsg(db_) : "out of memory";
-        sqlite3_close(db_);
-        db_ = nullptr;
+namespace {
+
+sqlite3* openConnection(const std::string& path, int flags) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+        const std::string reason = db ? sqlite3_errmsg(db) : "out of memory";
+        sqlite3_close(db);
         throw StoreError("cannot open the database " + path + ": " + reason);
     }
     // Another server on the same file waits its turn rather than failing at once.
-    sqlite3_busy_timeout(db_, 5000);
+    sqlite3_busy_timeout(db, 5000);
+    return db;
+}
+
+} // namespace
+
+SqliteStore::SqliteStore(const std::string& path, int keep, bool create)
+    : path_(path), keep_(keep) {
+    struct stat file {};
+    // A mistyped path must not start an empty table.
+    if (!create && ::stat(path.c_str(), &file) != 0)
+        throw StoreError("the database " + path + " does not exist (--init creates a new one)");
+    db_ = openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     try {
         execute("PRAGMA journal_mode=WAL");
         execute(sql::kSqliteSchema);
+        // Page views read on a connection of their own: with the write-ahead log they never
+        // wait behind a submission.
+        reader_ = openConnection(path, SQLITE_OPEN_READONLY);
+        if (::stat(path.c_str(), &file) != 0)
+            fail(db_, "the database file cannot be found");
+        device_ = file.st_dev;
+        inode_ = file.st_ino;
     } catch (...) {
+        sqlite3_close(reader_);
         sqlite3_close(db_);
         throw;
     }
 }
 
 SqliteStore::~SqliteStore() {
+    sqlite3_close(reader_);
     sqlite3_close(db_);
 }
 
 // Fixed text only (the schema, transactions): every value goes through a Statement.
 void SqliteStore::execute(const char* sql) {
     if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-        fail("cannot run a command");
+        fail(db_, "cannot run a command");
 }
 
-void SqliteStore::fail(const std::string& what) {
-    throw StoreError("SQLite: " + what + ": " + sqlite3_errmsg(db_));
+void SqliteStore::fail(sqlite3* db, const std::string& what) {
+    throw StoreError("SQLite: " + what + ": " + sqlite3_errmsg(db));
+}
+
+// SQLite keeps using a file that was deleted or replaced, and a new one would start empty:
+// either way nothing may be acknowledged.
+void SqliteStore::checkFile() const {
+    struct stat file {};
+    if (::stat(path_.c_str(), &file) != 0 || file.st_dev != device_ || file.st_ino != inode_)
+        throw StoreError("the database file " + path_ + " was removed or replaced");
 }
 
 AddResult SqliteStore::add(const Submission& entry, std::int64_t time) {
     std::lock_guard lock(mutex_);
+    checkFile();
     execute("BEGIN IMMEDIATE");
     try {
         const AddResult result = addInTransaction(entry, time);
@@ -105,23 +138,23 @@ AddResult SqliteStore::addInTransaction(const Submission& entry, std::int64_t ti
     AddResult result;
     {
         // A reload, with the same or another e-mail, finds the entry made before.
-        Statement find(*this, sql::sqlite::kFind);
+        Statement find(*this, db_, sql::sqlite::kFind);
         find.bind(1, entry.game).bind(2, entry.score).bind(3, entry.size).bind(4, entry.name);
         if (find.step()) {
             result.outcome = Outcome::Repeat;
             result.id = find.integer(0);
         } else {
-            Statement insert(*this, sql::sqlite::kInsert);
+            Statement insert(*this, db_, sql::sqlite::kInsert);
             insert.bind(1, entry.game).bind(2, entry.score).bind(3, entry.size);
             insert.bind(4, entry.name).bind(5, entry.email).bind(6, time);
             if (!insert.step())
-                fail("a new entry cannot be stored");
+                fail(db_, "a new entry cannot be stored");
             result.outcome = Outcome::Added;
             result.id = insert.integer(0);
         }
-        Statement trim(*this, sql::sqlite::kTrim);
+        Statement trim(*this, db_, sql::sqlite::kTrim);
         trim.bind(1, entry.game).bind(2, keep_).step();
-        Statement rank(*this, sql::sqlite::kRank);
+        Statement rank(*this, db_, sql::sqlite::kRank);
         rank.bind(1, result.id);
         // Entries past the limit may wait for a later trim: they are not in the table.
         if (rank.step() && rank.integer(0) <= keep_)
@@ -133,9 +166,10 @@ AddResult SqliteStore::addInTransaction(const Submission& entry, std::int64_t ti
 }
 
 std::vector<ShownEntry> SqliteStore::best(const std::string& game, int limit) {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(readMutex_);
+    checkFile();
     std::vector<ShownEntry> entries;
-    Statement select(*this, sql::sqlite::kBest);
+    Statement select(*this, reader_, sql::sqlite::kBest);
     select.bind(1, game).bind(2, limit);
     while (select.step()) {
         ShownEntry row;

@@ -10,10 +10,11 @@ struct sqlite3_stmt;
 
 namespace hof {
 
-// The Hall of Fame in one SQLite file; requests from many threads take turns.
+// The Hall of Fame in one SQLite file; submissions take turns on one connection, page views on
+// another. `create`: a missing file is made, else it is an error.
 class SqliteStore : public Store {
   public:
-    SqliteStore(const std::string& path, int keep);
+    SqliteStore(const std::string& path, int keep, bool create);
     ~SqliteStore() override;
     SqliteStore(const SqliteStore&) = delete;
     SqliteStore& operator=(const SqliteStore&) = delete;
@@ -25,11 +26,17 @@ class SqliteStore : public Store {
     class Statement;
     AddResult addInTransaction(const Submission& entry, std::int64_t time);
     void execute(const char* sql);
-    [[noreturn]] void fail(const std::string& what);
+    void checkFile() const;
+    [[noreturn]] void fail(sqlite3* db, const std::string& what);
 
     std::mutex mutex_;
+    std::mutex readMutex_;
+    std::string path_;
     sqlite3* db_ = nullptr;
+    sqlite3* reader_ = nullptr;
     int keep_;
+    unsigned long device_ = 0;
+    unsigned long inode_ = 0;
 };
 
 } // namespace hof

@@ -51,6 +51,9 @@ class StoreError : public std::runtime_error {
 inline constexpr int kDefaultKeep = 1000;
 
 // "postgresql://..." or "postgres://..." opens PostgreSQL, anything else is a SQLite file.
-std::unique_ptr<Store> openStore(const std::string& db, int keep = kDefaultKeep);
+// `create`: a missing file or table is made; else it is an error, so a mistyped address does
+// not start an empty Hall of Fame.
+std::unique_ptr<Store> openStore(const std::string& db, int keep = kDefaultKeep,
+                                 bool create = false);
 
 } // namespace hof

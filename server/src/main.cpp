@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<hof::Store> store;
     try {
-        store = hof::openStore(options.db, options.keep);
+        store = hof::openStore(options.db, options.keep, options.init);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tessary-hof: %s\n", e.what());
         return 1;

@@ -23,7 +23,7 @@ class HofServiceTest : public testing::Test {
                   ("hof-service-" + std::to_string(getpid()))),
           store_(openStore(
               (std::filesystem::create_directories(folder_), folder_ / "hof.sqlite").string(),
-              kDefaultKeep)) {}
+              kDefaultKeep, true)) {}
     ~HofServiceTest() override { std::filesystem::remove_all(folder_); }
 
     Reply submit(const std::string& score, const std::string& nameAndSize,

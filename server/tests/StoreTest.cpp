@@ -54,7 +54,7 @@ class StoreTest : public testing::TestWithParam<std::string> {
         PQclear(PQexec(connection, "DROP TABLE IF EXISTS scores"));
         PQfinish(connection);
     }
-    std::unique_ptr<Store> open(int keep = kDefaultKeep) { return openStore(db_, keep); }
+    std::unique_ptr<Store> open(int keep = kDefaultKeep) { return openStore(db_, keep, true); }
 
     std::string db_;
     std::filesystem::path folder_;
@@ -119,10 +119,29 @@ TEST_P(StoreTest, NothingIsLostWhenTheStoreIsOpenedAgain) {
     EXPECT_EQ(store->add(entry(321, table[0].name), 2000).outcome, Outcome::Repeat);
 }
 
+TEST_P(StoreTest, AMissingDatabaseIsAnErrorUnlessToBeMade) {
+    EXPECT_THROW(openStore(db_, kDefaultKeep, false), StoreError);
+    open()->add(entry(321, "Ann"), 1000);
+    EXPECT_EQ(openStore(db_, kDefaultKeep, false)->best("tess", 10).size(), 1u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Sqlite, StoreTest, testing::Values("sqlite"));
 INSTANTIATE_TEST_SUITE_P(Postgres, StoreTest, testing::Values("postgres"));
 
 TEST(StoreOpening, AFolderThatCannotHoldTheFileIsReported) {
-    EXPECT_THROW(openStore("/nonexistent-folder/hof.sqlite"), StoreError);
+    EXPECT_THROW(openStore("/nonexistent-folder/hof.sqlite", kDefaultKeep, true), StoreError);
     EXPECT_THROW(openStore("postgresql://nobody@/none?host=/nonexistent-folder"), StoreError);
+}
+
+TEST(StoreOpening, AFileRemovedWhileOpenTakesNothingMore) {
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("hof-removed-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "hof.sqlite").string();
+    auto store = openStore(path, kDefaultKeep, true);
+    store->add(entry(321, "Ann"), 1000);
+    std::filesystem::remove(path);
+    EXPECT_THROW(store->add(entry(500, "Bo"), 1001), StoreError);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    std::filesystem::remove_all(folder);
 }

@@ -32,7 +32,12 @@ expect() { # expect STATUS TEXT: the last answer
 }
 page=/games/puzhof.asp?game=tess
 
-start_hof "$db"
+# A mistyped database is refused rather than started empty.
+! "$hof" --listen 127.0.0.1:0 --db "$work/typo.sqlite" 2>"$work/typo.log" ||
+    fail "a missing database was started"
+grep -qF -- "--init" "$work/typo.log" || fail "no hint at --init: $(cat "$work/typo.log")"
+
+start_hof "$db" --init
 get "$page"
 expect 200 "No results yet"
 grep -qF '<img src="data:image/png;base64,' "$work/body" || fail "the page has no inline icon"

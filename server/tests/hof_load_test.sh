@@ -12,7 +12,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/hof-load.XXXXXX")
 trap stop_hof_on_exit EXIT
 
 # All clients come from 127.0.0.1, so the per-address limit is lifted here.
-start_hof "$work/hof.sqlite" --rate 0
+start_hof "$work/hof.sqlite" --init --rate 0
 port=${hof_url##*:}
 timeout 120 "$client" "$port" "${HOF_LOAD_CLIENTS:-8}" "${HOF_LOAD_ENTRIES:-50}"
 status=$(curl -s -m 10 -o /dev/null -w '%{http_code}' "$hof_url/games/puzhof.asp?game=tess")
