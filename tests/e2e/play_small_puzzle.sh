@@ -36,7 +36,7 @@ copy_program_folder "$program_dir"
 hof_pid=""
 if [ -n "$hof" ]; then
     command -v curl >/dev/null || fail "curl is not installed (scripts/install-deps.sh installs it)"
-    "$hof" --listen 127.0.0.1:0 --db "$work/hof.sqlite" 2>"$work/hof.log" &
+    "$hof" --listen 127.0.0.1:0 --db "$work/hof.sqlite" --init 2>"$work/hof.log" &
     hof_pid=$!
     hof_listening() { grep -q "listening on 127.0.0.1 port" "$work/hof.log"; }
     wait_for "tessary-hof listening" 10 hof_listening
