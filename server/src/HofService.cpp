@@ -7,6 +7,9 @@
 
 #include <httplib.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+
 #include <charconv>
 #include <chrono>
 
@@ -76,6 +79,14 @@ Reply HofService::puzhof(const Query& query, const std::string& client) {
 Reply HofService::submit(const std::string& game, const Query& query, const std::string& client) {
     Page page;
     page.browseLink = kBrowsePath + game;
+    // Only an entry that could be stored counts against the address's limit.
+    const SubmissionCheck check = checkSubmission(game, query);
+    if (!check.submission) {
+        page.title = "Entry not accepted";
+        page.message = "Nothing was entered, because:";
+        page.problems = check.problems;
+        return pageReply(400, page);
+    }
     if (!limiter_.allow(client, RateLimiter::Clock::now())) {
         page.title = "Please wait a minute";
         page.message = "Too many entries came from your address in the last minute. Please "
@@ -83,13 +94,6 @@ Reply HofService::submit(const std::string& game, const Query& query, const std:
         Reply reply = pageReply(429, page);
         reply.headers.emplace_back("Retry-After", "60");
         return reply;
-    }
-    const SubmissionCheck check = checkSubmission(game, query);
-    if (!check.submission) {
-        page.title = "Entry not accepted";
-        page.message = "Nothing was entered, because:";
-        page.problems = check.problems;
-        return pageReply(400, page);
     }
     const Submission& entry = *check.submission;
     const AddResult added = store_.add(entry, secondsNow());
@@ -114,6 +118,26 @@ Reply HofService::submit(const std::string& game, const Query& query, const std:
     page.table = store_.best(game, kPageRows);
     page.browseLink.clear();
     return pageReply(200, page);
+}
+
+Reply HofService::health() {
+    store_.best("tess", 1);
+    return {200, "text/plain; charset=utf-8", "ok\n", {}};
+}
+
+std::string HofService::clientOf(const std::string& peer, const std::string& forwardedFor) const {
+    if (trustedProxy_.empty() || peer != trustedProxy_ || forwardedFor.empty())
+        return peer;
+    // The proxy adds the address it saw at the end; anything before it the client wrote.
+    const auto comma = forwardedFor.rfind(',');
+    std::string last = forwardedFor.substr(comma == std::string::npos ? 0 : comma + 1);
+    last.erase(0, last.find_first_not_of(' '));
+    last.erase(last.find_last_not_of(' ') + 1);
+    unsigned char address[sizeof(in6_addr)];
+    if (inet_pton(AF_INET, last.c_str(), address) == 1 ||
+        inet_pton(AF_INET6, last.c_str(), address) == 1)
+        return last;
+    return peer;
 }
 
 Reply HofService::scores(const Query& query) {
@@ -142,19 +166,23 @@ void HofService::install(httplib::Server& server, RequestLog& log) {
             response.set_header(key, value);
         response.set_content(reply.body, reply.contentType);
     };
-    server.Get("/games/puzhof.asp",
-               [this, send](const httplib::Request& request, httplib::Response& response) {
-                   Query query = queryOf(request);
-                   // A HEAD request only asks what a GET would bring: it enters nothing.
-                   if (request.method == "HEAD")
-                       for (const char* key : {"a", "b", "c"})
-                           query.erase(key);
-                   send(response, puzhof(query, request.remote_addr));
-               });
+    server.Get("/games/puzhof.asp", [this, send](const httplib::Request& request,
+                                                 httplib::Response& response) {
+        Query query = queryOf(request);
+        // A HEAD request only asks what a GET would bring: it enters nothing.
+        if (request.method == "HEAD")
+            for (const char* key : {"a", "b", "c"})
+                query.erase(key);
+        send(response, puzhof(query, clientOf(request.remote_addr,
+                                              request.get_header_value("X-Forwarded-For"))));
+    });
     server.Get("/api/scores",
                [this, send](const httplib::Request& request, httplib::Response& response) {
                    send(response, scores(queryOf(request)));
                });
+    server.Get("/healthz", [this, send](const httplib::Request&, httplib::Response& response) {
+        send(response, health());
+    });
     server.Get("/", [](const httplib::Request&, httplib::Response& response) {
         response.set_redirect(kBrowsePath + "tess");
     });
@@ -216,12 +244,16 @@ void HofService::install(httplib::Server& server, RequestLog& log) {
         page.message = "The Hall of Fame is not available just now. Please try again later.";
         send(response, pageReply(503, page));
     });
-    server.set_logger([&log](const httplib::Request& request, const httplib::Response& response) {
-        // The path only: the query holds the player's e-mail, which stays in the store. A
-        // request too broken to read has no address of its own yet: its connection's is used.
-        log.request(request.remote_addr.empty() ? HttpServer::currentClient() : request.remote_addr,
-                    request.method, request.path, response.status);
-    });
+    server.set_logger(
+        [this, &log](const httplib::Request& request, const httplib::Response& response) {
+            // The path only: the query holds the player's e-mail, which stays in the store. A
+            // request too broken to read has no address of its own yet: its connection's is used.
+            const std::string client =
+                request.remote_addr.empty()
+                    ? HttpServer::currentClient()
+                    : clientOf(request.remote_addr, request.get_header_value("X-Forwarded-For"));
+            log.request(client, request.method, request.path, response.status);
+        });
 
     server.set_default_headers({
         {"Content-Security-Policy", "default-src 'none'; style-src 'unsafe-inline'; img-src data:"},

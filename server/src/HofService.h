@@ -35,6 +35,13 @@ class HofService {
     Reply puzhof(const Query& query, const std::string& client);
     // GET /api/scores?game=tess&limit=N
     Reply scores(const Query& query);
+    // GET /healthz: whether the database answers.
+    Reply health();
+
+    // The proxy in front: only its X-Forwarded-For names the client.
+    void trustProxy(const std::string& address) { trustedProxy_ = address; }
+    // The client's address: the connection's, or the one a trusted proxy forwarded for.
+    std::string clientOf(const std::string& peer, const std::string& forwardedFor) const;
 
     // Routes, limits, error pages and the log on an HTTP server.
     void install(httplib::Server& server, RequestLog& log);
@@ -45,6 +52,7 @@ class HofService {
     Store& store_;
     RateLimiter& limiter_;
     int keep_;
+    std::string trustedProxy_;
 };
 
 // The game codes that have a Hall of Fame here.

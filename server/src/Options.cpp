@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Options.h"
 
+#include <arpa/inet.h>
+
 #include <charconv>
 
 namespace hof {
@@ -19,10 +21,15 @@ address its "Website HOF entry" choice sends a result to.
                       missing; without it a missing one is an error
   --keep N            best entries kept per game (default 1000)
   --rate N            entries accepted per client address and minute (default 10; 0: no limit)
+  --trusted-proxy ADDRESS
+                      the reverse proxy in front (e.g. 127.0.0.1): for its requests the last
+                      address of X-Forwarded-For is the client's; from anyone else the
+                      header is ignored
   --help              this text
 
 Pages: /games/puzhof.asp?game=tess (the table, and new entries with &a=, &b=, &c=),
-       /api/scores?game=tess&limit=N (the table as JSON).
+       /api/scores?game=tess&limit=N (the table as JSON),
+       /healthz ("ok" while the database answers, else 503).
 )";
 
 namespace {
@@ -51,7 +58,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             options.init = true;
             continue;
         }
-        if (arg != "--listen" && arg != "--db" && arg != "--keep" && arg != "--rate") {
+        if (arg != "--listen" && arg != "--db" && arg != "--keep" && arg != "--rate" &&
+            arg != "--trusted-proxy") {
             parsed.error = "unknown option " + arg;
             return parsed;
         }
@@ -80,6 +88,14 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             }
             options.host = host;
             options.port = *port;
+        } else if (arg == "--trusted-proxy") {
+            unsigned char address[16];
+            if (inet_pton(AF_INET, value.c_str(), address) != 1 &&
+                inet_pton(AF_INET6, value.c_str(), address) != 1) {
+                parsed.error = "--trusted-proxy needs an IP address, e.g. 127.0.0.1";
+                return parsed;
+            }
+            options.trustedProxy = value;
         } else if (arg == "--keep") {
             const auto keep = number(value, 1, 1000000);
             if (!keep) {

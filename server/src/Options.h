@@ -15,7 +15,8 @@ struct Options {
     std::string db = "hof.sqlite";
     int keep = kDefaultKeep;
     int perMinute = 10;
-    bool init = false; // make the database when it is missing
+    bool init = false;        // make the database when it is missing
+    std::string trustedProxy; // whose X-Forwarded-For is believed
     bool help = false;
 };
 

@@ -31,7 +31,10 @@ int main(int argc, char** argv) {
     }
     hof::RateLimiter limiter(options.perMinute);
     hof::HofService service(*store, limiter, options.keep);
+    service.trustProxy(options.trustedProxy);
     hof::HttpServer server;
+    if (!options.trustedProxy.empty())
+        server.exemptFromConnectionLimit(options.trustedProxy);
     hof::RequestLog log(stderr);
     service.install(server, log);
 

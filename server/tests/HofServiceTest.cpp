@@ -109,6 +109,9 @@ TEST_F(HofServiceTest, OnlyTheGamesCodeHasAHallOfFame) {
 }
 
 TEST_F(HofServiceTest, MoreThanTenEntriesAMinuteFromOneAddressAreTurnedAway) {
+    // Entries refused for what they hold do not count.
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(submit("0", "Ann size=80").status, 400) << i;
     for (int i = 1; i <= 10; ++i)
         EXPECT_EQ(submit(std::to_string(i), "Ann size=80").status, 200) << i;
     const Reply refused = submit("11", "Ann size=80");
@@ -120,4 +123,14 @@ TEST_F(HofServiceTest, MoreThanTenEntriesAMinuteFromOneAddressAreTurnedAway) {
     // Browsing is not limited, and another address may still submit.
     EXPECT_EQ(service_.puzhof({{"game", "tess"}}, "10.0.0.1").status, 200);
     EXPECT_EQ(submit("11", "Bo size=80", "10.0.0.2").status, 200);
+}
+
+TEST_F(HofServiceTest, OnlyATrustedProxyNamesTheClient) {
+    EXPECT_EQ(service_.clientOf("10.0.0.9", "1.2.3.4"), "10.0.0.9");
+    service_.trustProxy("10.0.0.9");
+    // The proxy appends what it saw; what the client wrote before it is not believed.
+    EXPECT_EQ(service_.clientOf("10.0.0.9", "6.6.6.6, 1.2.3.4"), "1.2.3.4");
+    EXPECT_EQ(service_.clientOf("10.0.0.9", "::1"), "::1");
+    EXPECT_EQ(service_.clientOf("10.0.0.9", "1.2.3.4, junk"), "10.0.0.9");
+    EXPECT_EQ(service_.clientOf("10.0.0.8", "1.2.3.4"), "10.0.0.8");
 }
