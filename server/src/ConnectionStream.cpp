@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace hof {
@@ -14,22 +15,6 @@ namespace hof {
 namespace {
 
 constexpr auto kSlice = std::chrono::milliseconds(100);
-
-// Waits for `events` until `until`; true when they came.
-bool waitFor(int socket, short events, ConnectionStream::Clock::time_point until) {
-    for (;;) {
-        const auto left = until - ConnectionStream::Clock::now();
-        if (left <= ConnectionStream::Clock::duration::zero())
-            return false;
-        pollfd watched{socket, events, 0};
-        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(left).count();
-        const int ready = ::poll(&watched, 1, static_cast<int>(std::max<long long>(ms, 1)));
-        if (ready > 0)
-            return true;
-        if (ready < 0 && errno != EINTR)
-            return false;
-    }
-}
 
 } // namespace
 
@@ -56,21 +41,29 @@ void socketAddress(int socket, bool peer, std::string& ip, int& port) {
 }
 
 ConnectionStream::ConnectionStream(int socket, std::size_t maxRequestBytes,
-                                   Clock::duration writeTimeout)
-    : socket_(socket), maxRequestBytes_(maxRequestBytes), writeTimeout_(writeTimeout) {}
+                                   Clock::duration writeTimeout, std::function<bool()> stopping)
+    : socket_(socket), maxRequestBytes_(maxRequestBytes), writeTimeout_(writeTimeout),
+      stopping_(std::move(stopping)) {}
 
-bool ConnectionStream::waitForRequest(Clock::duration idle, const std::function<bool()>& stopping) {
-    if (begin_ < end_)
-        return true;
-    const auto until = Clock::now() + idle;
-    while (!stopping()) {
-        const auto now = Clock::now();
-        if (now >= until)
+// Waits for `events` until `until`, a slice at a time; true when they came.
+bool ConnectionStream::waitFor(short events, Clock::time_point until) const {
+    while (!stopping_()) {
+        const auto left = std::min<Clock::duration>(until - Clock::now(), kSlice);
+        if (left <= Clock::duration::zero())
             return false;
-        if (waitFor(socket_, POLLIN, std::min(until, now + kSlice)))
+        pollfd watched{socket_, events, 0};
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(left).count();
+        const int ready = ::poll(&watched, 1, static_cast<int>(std::max<long long>(ms, 1)));
+        if (ready > 0)
             return true;
+        if (ready < 0 && errno != EINTR)
+            return false;
     }
     return false;
+}
+
+bool ConnectionStream::waitForRequest(Clock::duration idle) {
+    return begin_ < end_ || waitFor(POLLIN, Clock::now() + idle);
 }
 
 void ConnectionStream::startRequest(Clock::time_point deadline) {
@@ -79,7 +72,7 @@ void ConnectionStream::startRequest(Clock::time_point deadline) {
 }
 
 bool ConnectionStream::fill() {
-    if (!waitFor(socket_, POLLIN, deadline_))
+    if (!waitFor(POLLIN, deadline_))
         return false;
     const ssize_t got = ::recv(socket_, buffer_, sizeof(buffer_), 0);
     if (got <= 0)
@@ -90,11 +83,11 @@ bool ConnectionStream::fill() {
 }
 
 bool ConnectionStream::is_readable() const {
-    return begin_ < end_ || waitFor(socket_, POLLIN, deadline_);
+    return begin_ < end_ || waitFor(POLLIN, deadline_);
 }
 
 bool ConnectionStream::is_writable() const {
-    return waitFor(socket_, POLLOUT, Clock::now() + writeTimeout_);
+    return waitFor(POLLOUT, Clock::now() + writeTimeout_);
 }
 
 ssize_t ConnectionStream::read(char* ptr, size_t size) {

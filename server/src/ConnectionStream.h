@@ -16,11 +16,13 @@ class ConnectionStream : public httplib::Stream {
   public:
     using Clock = std::chrono::steady_clock;
 
-    ConnectionStream(int socket, std::size_t maxRequestBytes, Clock::duration writeTimeout);
+    // `stopping` is asked every tenth of a second while waiting: a stop ends every wait.
+    ConnectionStream(int socket, std::size_t maxRequestBytes, Clock::duration writeTimeout,
+                     std::function<bool()> stopping);
 
     // Waits up to `idle` for the next request's first byte; false when the client left, the
-    // time ran out or `stopping` says so (asked every tenth of a second).
-    bool waitForRequest(Clock::duration idle, const std::function<bool()>& stopping);
+    // time ran out or the server stops.
+    bool waitForRequest(Clock::duration idle);
     // The next request starts: its byte count is reset and it must be read by `deadline`.
     void startRequest(Clock::time_point deadline);
     // The request read more bytes than allowed: nothing more is read from this connection.
@@ -36,10 +38,12 @@ class ConnectionStream : public httplib::Stream {
 
   private:
     bool fill();
+    bool waitFor(short events, Clock::time_point until) const;
 
     int socket_;
     std::size_t maxRequestBytes_;
     Clock::duration writeTimeout_;
+    std::function<bool()> stopping_;
     Clock::time_point deadline_;
     std::size_t requestBytes_ = 0;
     bool overflowed_ = false;

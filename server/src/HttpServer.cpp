@@ -105,9 +105,10 @@ bool HttpServer::process_and_close_socket(int socket) {
 void HttpServer::serve(int socket) {
     int yes = 1;
     setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof(yes));
-    ConnectionStream stream(socket, limits_.maxRequestBytes, limits_.writeTimeout);
+    ConnectionStream stream(socket, limits_.maxRequestBytes, limits_.writeTimeout,
+                            [this] { return stopping(); });
     for (int served = 0; served < limits_.requestsPerConnection; ++served) {
-        if (!stream.waitForRequest(limits_.keepAlive, [this] { return stopping(); }))
+        if (!stream.waitForRequest(limits_.keepAlive))
             return;
         stream.startRequest(ConnectionStream::Clock::now() + limits_.headDeadline);
         bool closeAfter = false;
