@@ -96,6 +96,11 @@ bool HttpServer::process_and_close_socket(int socket) {
         serve(socket);
         client.clear();
         release(address);
+    } else {
+        // Said without waiting for the request: a client that reads nothing costs nothing.
+        static constexpr char kBusy[] = "HTTP/1.1 503 Service Unavailable\r\nRetry-After: 1\r\n"
+                                        "Content-Length: 0\r\nConnection: close\r\n\r\n";
+        ::send(socket, kBusy, sizeof(kBusy) - 1, MSG_NOSIGNAL | MSG_DONTWAIT);
     }
     ::shutdown(socket, SHUT_RDWR);
     ::close(socket);
