@@ -60,7 +60,11 @@ PostgresStore::~PostgresStore() {
 
 void PostgresStore::connect() {
     PQfinish(connection_);
-    connection_ = PQconnectdb(uri_.c_str());
+    // A stalled database answers within seconds, with an error, rather than holding every
+    // request; the address's own settings, given after these, win.
+    const char* const keywords[] = {"connect_timeout", "options", "dbname", nullptr};
+    const char* const values[] = {"5", "-c statement_timeout=5000", uri_.c_str(), nullptr};
+    connection_ = PQconnectdbParams(keywords, values, 1);
     if (PQstatus(connection_) != CONNECTION_OK)
         throw StoreError(std::string("cannot connect to PostgreSQL: ") +
                          PQerrorMessage(connection_));
@@ -105,9 +109,32 @@ PostgresStore::Result PostgresStore::run(const char* name, const std::vector<std
     return result;
 }
 
+// A connection that broke (the database was restarted) is opened again and the work done once
+// more: a failed transaction left nothing behind, and a repeated entry is found as such. An
+// error on a working connection is the answer.
+template <typename Work> auto PostgresStore::retried(Work work) {
+    ensureConnected();
+    try {
+        return work();
+    } catch (const StoreError&) {
+        if (PQstatus(connection_) == CONNECTION_OK)
+            throw;
+    }
+    connect();
+    return work();
+}
+
 AddResult PostgresStore::add(const Submission& entry, std::int64_t time) {
     std::lock_guard lock(mutex_);
-    ensureConnected();
+    return retried([&] { return addOnce(entry, time); });
+}
+
+std::vector<ShownEntry> PostgresStore::best(const std::string& game, int limit) {
+    std::lock_guard lock(mutex_);
+    return retried([&] { return bestOnce(game, limit); });
+}
+
+AddResult PostgresStore::addOnce(const Submission& entry, std::int64_t time) {
     execute("BEGIN");
     try {
         AddResult result;
@@ -147,9 +174,7 @@ AddResult PostgresStore::add(const Submission& entry, std::int64_t time) {
     }
 }
 
-std::vector<ShownEntry> PostgresStore::best(const std::string& game, int limit) {
-    std::lock_guard lock(mutex_);
-    ensureConnected();
+std::vector<ShownEntry> PostgresStore::bestOnce(const std::string& game, int limit) {
     const Result rows = run("best", {game, std::to_string(limit)});
     std::vector<ShownEntry> entries;
     for (int row = 0; row < rows.rows(); ++row) {

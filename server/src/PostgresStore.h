@@ -12,7 +12,8 @@ struct pg_result;
 namespace hof {
 
 // The Hall of Fame in a PostgreSQL database, for more than one server or machine. One
-// connection, taken in turns; it is opened again when the database went away.
+// connection, taken in turns; it is opened again when the database went away. Connecting and
+// each statement time out after 5 s.
 class PostgresStore : public Store {
   public:
     PostgresStore(const std::string& uri, int keep, bool create);
@@ -27,6 +28,9 @@ class PostgresStore : public Store {
     class Result;
     void connect();
     void ensureConnected();
+    template <typename Work> auto retried(Work work);
+    AddResult addOnce(const Submission& entry, std::int64_t time);
+    std::vector<ShownEntry> bestOnce(const std::string& game, int limit);
     Result run(const char* name, const std::vector<std::string>& values);
     void execute(const char* sql);
 

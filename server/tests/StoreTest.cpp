@@ -125,6 +125,20 @@ TEST_P(StoreTest, AMissingDatabaseIsAnErrorUnlessToBeMade) {
     EXPECT_EQ(openStore(db_, kDefaultKeep, false)->best("tess", 10).size(), 1u);
 }
 
+TEST_P(StoreTest, ALostDatabaseConnectionIsOpenedAgainForTheNextRequest) {
+    if (GetParam() != "postgres")
+        GTEST_SKIP() << "a SQLite file has no connection to lose";
+    auto store = open();
+    store->add(entry(321, "Ann"), 1000);
+    // As a restart of PostgreSQL does: every other session of the database is ended.
+    PGconn* admin = PQconnectdb(db_.c_str());
+    PQclear(PQexec(admin, "SELECT pg_terminate_backend(pid) FROM pg_stat_activity"
+                          " WHERE pid <> pg_backend_pid() AND datname = current_database()"));
+    PQfinish(admin);
+    EXPECT_EQ(store->add(entry(500, "Bo"), 1001).rank, 1);
+    EXPECT_EQ(store->best("tess", 10).size(), 2u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Sqlite, StoreTest, testing::Values("sqlite"));
 INSTANTIATE_TEST_SUITE_P(Postgres, StoreTest, testing::Values("postgres"));
 
