@@ -31,10 +31,18 @@ echo "== build and test with sanitizers"
 # UndefinedBehaviorSanitizer. Leaks inside system libraries are listed in scripts/lsan.supp.
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DTESSARY_SANITIZE=ON -DTESSARY_UI=ON \
   -DTESSARY_WERROR=ON
+# One test decodes JPEG pictures in helper threads after Qt has loaded its image plugins, and
+# LeakSanitizer's own scan of the threads' storage then crashes at exit (GCC 12's sanitizer on
+# glibc 2.36: a slot of dynamic thread storage it reads as a range of 32 GiB). It runs with
+# AddressSanitizer and UndefinedBehaviorSanitizer but without the leak scan.
+lsan_crash='^BoardPreparation\.TwoByTwoComposesEachImageIntoItsBlock$'
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-asan --output-on-failure --no-tests=error --parallel "$(nproc)"
+  ctest --test-dir build-asan --output-on-failure --no-tests=error --parallel "$(nproc)" \
+  -E "$lsan_crash"
+ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure --no-tests=error -R "$lsan_crash"
 
 echo "== fuzz every file reader for a short while"
 if command -v clang++ >/dev/null; then
