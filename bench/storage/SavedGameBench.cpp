@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include <unistd.h>
@@ -36,6 +37,16 @@ GameState largestGame() {
     return g;
 }
 
+// A fresh temporary folder, or nothing (the benchmark is then skipped with the reason).
+std::optional<std::filesystem::path> benchFolder(benchmark::State& state) {
+    std::string folder = (std::filesystem::temp_directory_path() / "tessary-bench-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr) {
+        state.SkipWithError("no temporary folder");
+        return std::nullopt;
+    }
+    return std::filesystem::path(folder);
+}
+
 // The file's text made and read back, with no disk in between.
 void BM_SavedGameTextRoundTrip(benchmark::State& state) {
     const GameState game = largestGame();
@@ -54,19 +65,17 @@ BENCHMARK(BM_SavedGameTextRoundTrip)->Unit(benchmark::kMicrosecond);
 void BM_SavedGameFileRoundTrip(benchmark::State& state) {
     const GameState game = largestGame();
     const Settings settings;
-    std::string folder = (std::filesystem::temp_directory_path() / "tessary-bench-XXXXXX").string();
-    if (::mkdtemp(folder.data()) == nullptr) {
-        state.SkipWithError("no temporary folder");
+    const std::optional<std::filesystem::path> folder = benchFolder(state);
+    if (!folder)
         return;
-    }
-    const auto file = std::filesystem::path(folder) / "largest.sav";
+    const auto file = *folder / "largest.sav";
     for (auto _ : state) {
         if (!writeSavedGame(file, game, settings) ||
             readSavedGame(file, game, settings).status != SavedGameStatus::ok)
             state.SkipWithError("the saved game did not write and read back");
     }
     state.counters["bytes"] = double(std::filesystem::file_size(file));
-    std::filesystem::remove_all(folder);
+    std::filesystem::remove_all(*folder);
 }
 BENCHMARK(BM_SavedGameFileRoundTrip)->Unit(benchmark::kMillisecond);
 
@@ -75,16 +84,14 @@ BENCHMARK(BM_SavedGameFileRoundTrip)->Unit(benchmark::kMillisecond);
 void BM_KeptGameWrite(benchmark::State& state) {
     const GameState game = largestGame();
     const Settings settings;
-    std::string folder = (std::filesystem::temp_directory_path() / "tessary-bench-XXXXXX").string();
-    if (::mkdtemp(folder.data()) == nullptr) {
-        state.SkipWithError("no temporary folder");
+    const std::optional<std::filesystem::path> folder = benchFolder(state);
+    if (!folder)
         return;
-    }
-    const KeptGame kept{std::filesystem::path(folder)};
+    const KeptGame kept{*folder};
     for (auto _ : state)
         if (!kept.keep(game, settings))
             state.SkipWithError("the kept game was not written");
-    std::filesystem::remove_all(folder);
+    std::filesystem::remove_all(*folder);
 }
 BENCHMARK(BM_KeptGameWrite)->Unit(benchmark::kMillisecond);
 
