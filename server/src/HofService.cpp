@@ -2,10 +2,7 @@
 #include "HofService.h"
 
 #include "HtmlPage.h"
-#include "HttpServer.h"
 #include "JsonView.h"
-
-#include <httplib.h>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -26,13 +23,6 @@ std::string firstValue(const Query& query, const std::string& key) {
     return it == query.end() ? std::string() : it->second;
 }
 
-// The query as sent: httplib's own parameters split a value at every "=", and the game's
-// "b" value holds one.
-Query queryOf(const httplib::Request& request) {
-    const auto mark = request.target.find('?');
-    return mark == std::string::npos ? Query() : parseQuery(request.target.substr(mark + 1));
-}
-
 Reply pageReply(int status, const Page& page) {
     return {status, kHtml, renderPage(page), {}};
 }
@@ -43,13 +33,6 @@ Reply notFound(const std::string& game) {
     page.message = game.empty() ? "The address names no game: it needs ?game= and a game code."
                                 : "There is no Hall of Fame for the game code \"" + game + "\".";
     return pageReply(404, page);
-}
-
-Reply tooLargeReply() {
-    Page page;
-    page.title = "Request too large";
-    page.message = "The request has more header lines or bytes than are read here.";
-    return pageReply(431, page);
 }
 
 std::int64_t secondsNow() {
@@ -159,109 +142,50 @@ Reply HofService::scores(const Query& query) {
     return {200, kJson, renderJson(game, store_.best(game, limit)), {}};
 }
 
-void HofService::install(httplib::Server& server, RequestLog& log) {
-    const auto send = [](httplib::Response& response, const Reply& reply) {
-        response.status = reply.status;
-        for (const auto& [key, value] : reply.headers)
-            response.set_header(key, value);
-        response.set_content(reply.body, reply.contentType);
-    };
-    server.Get("/games/puzhof.asp", [this, send](const httplib::Request& request,
-                                                 httplib::Response& response) {
-        Query query = queryOf(request);
-        // A HEAD request only asks what a GET would bring: it enters nothing.
-        if (request.method == "HEAD")
-            for (const char* key : {"a", "b", "c"})
-                query.erase(key);
-        send(response, puzhof(query, clientOf(request.remote_addr,
-                                              request.get_header_value("X-Forwarded-For"))));
-    });
-    server.Get("/api/scores",
-               [this, send](const httplib::Request& request, httplib::Response& response) {
-                   send(response, scores(queryOf(request)));
-               });
-    server.Get("/healthz", [this, send](const httplib::Request&, httplib::Response& response) {
-        send(response, health());
-    });
-    server.Get("/", [](const httplib::Request&, httplib::Response& response) {
-        response.set_redirect(kBrowsePath + "tess");
-    });
-
-    // Over-long addresses, heads and anything but GET are turned away before any work is done.
-    server.set_pre_routing_handler([send](const httplib::Request& request,
-                                          httplib::Response& response) {
-        Page page;
-        if (HttpServer::requestTooLarge()) {
-            send(response, tooLargeReply());
-            return httplib::Server::HandlerResponse::Handled;
+Reply HofService::handle(const HttpRequest& request, RequestLog& log) {
+    // Over-long addresses and anything but GET are turned away before any work is done.
+    Page page;
+    if (request.target.size() > kMaxTargetLength) {
+        page.title = "Address too long";
+        page.message =
+            "The address is longer than " + std::to_string(kMaxTargetLength) + " characters.";
+        return pageReply(414, page);
+    }
+    const bool head = request.method == "HEAD";
+    if (request.method != "GET" && !head) {
+        page.title = "Not allowed";
+        page.message = "Only GET requests are answered here.";
+        Reply reply = pageReply(405, page);
+        reply.headers.emplace_back("Allow", "GET, HEAD");
+        return reply;
+    }
+    try {
+        const auto mark = request.target.find('?');
+        Query query =
+            mark == std::string::npos ? Query() : parseQuery(request.target.substr(mark + 1));
+        if (request.path == "/games/puzhof.asp") {
+            // A HEAD request only asks what a GET would bring: it enters nothing.
+            if (head)
+                for (const char* key : {"a", "b", "c"})
+                    query.erase(key);
+            return puzhof(query, clientOf(request.peer, request.forwardedFor));
         }
-        if (request.target.size() > kMaxTargetLength) {
-            page.title = "Address too long";
-            page.message =
-                "The address is longer than " + std::to_string(kMaxTargetLength) + " characters.";
-            send(response, pageReply(414, page));
-            return httplib::Server::HandlerResponse::Handled;
-        }
-        if (request.method != "GET" && request.method != "HEAD") {
-            page.title = "Not allowed";
-            page.message = "Only GET requests are answered here.";
-            send(response, pageReply(405, page));
-            response.set_header("Allow", "GET, HEAD");
-            return httplib::Server::HandlerResponse::Handled;
-        }
-        return httplib::Server::HandlerResponse::Unhandled;
-    });
-    const httplib::Server::HandlerWithResponse errorPage = [send](const httplib::Request&,
-                                                                  httplib::Response& response) {
-        if (!response.body.empty())
-            return httplib::Server::HandlerResponse::Unhandled;
-        if (HttpServer::requestTooLarge()) {
-            send(response, tooLargeReply());
-            return httplib::Server::HandlerResponse::Handled;
-        }
-        Page page;
-        page.title = response.status == 404 ? "No such page" : "Request not understood";
-        page.message = response.status == 404 ? "There is no page at this address."
-                                              : "The request could not be read.";
-        page.browseLink = kBrowsePath + "tess";
-        const int status = response.status;
-        send(response, pageReply(status, page));
-        return httplib::Server::HandlerResponse::Handled;
-    };
-    server.set_error_handler(errorPage);
-    server.set_exception_handler([send, &log](const httplib::Request&, httplib::Response& response,
-                                              std::exception_ptr failure) {
-        std::string reason = "unknown failure";
-        try {
-            std::rethrow_exception(failure);
-        } catch (const std::exception& e) {
-            reason = e.what();
-        } catch (...) {
-        }
-        log.error(reason);
-        Page page;
+        if (request.path == "/api/scores")
+            return scores(query);
+        if (request.path == "/healthz")
+            return health();
+        if (request.path == "/")
+            return {302, kHtml, "", {{"Location", kBrowsePath + "tess"}}};
+    } catch (const std::exception& e) {
+        log.error(e.what());
         page.title = "Not available";
         page.message = "The Hall of Fame is not available just now. Please try again later.";
-        send(response, pageReply(503, page));
-    });
-    server.set_logger(
-        [this, &log](const httplib::Request& request, const httplib::Response& response) {
-            // The path only: the query holds the player's e-mail, which stays in the store. A
-            // request too broken to read has no address of its own yet: its connection's is used.
-            const std::string client =
-                request.remote_addr.empty()
-                    ? HttpServer::currentClient()
-                    : clientOf(request.remote_addr, request.get_header_value("X-Forwarded-For"));
-            log.request(client, request.method, request.path, response.status);
-        });
-
-    server.set_default_headers({
-        {"Content-Security-Policy", "default-src 'none'; style-src 'unsafe-inline'; img-src data:"},
-        {"X-Content-Type-Options", "nosniff"},
-        {"Referrer-Policy", "no-referrer"},
-        {"Cache-Control", "no-store"},
-    });
-    server.set_payload_max_length(1024);
+        return pageReply(503, page);
+    }
+    page.title = "No such page";
+    page.message = "There is no page at this address.";
+    page.browseLink = kBrowsePath + "tess";
+    return pageReply(404, page);
 }
 
 } // namespace hof

@@ -1,28 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "HttpExchange.h"
 #include "RateLimiter.h"
 #include "RequestLog.h"
 #include "Store.h"
 #include "Submission.h"
 
 #include <string>
-#include <utility>
-#include <vector>
-
-namespace httplib {
-class Server;
-}
 
 namespace hof {
-
-// What a request gets back, before it goes on the wire.
-struct Reply {
-    int status = 200;
-    std::string contentType;
-    std::string body;
-    std::vector<std::pair<std::string, std::string>> headers;
-};
 
 // The two addresses of the online Hall of Fame: the game's page, which shows the table and
 // takes new entries, and the JSON view of the table for other clients.
@@ -43,8 +30,8 @@ class HofService {
     // The client's address: the connection's, or the one a trusted proxy forwarded for.
     std::string clientOf(const std::string& peer, const std::string& forwardedFor) const;
 
-    // Routes, limits, error pages and the log on an HTTP server.
-    void install(httplib::Server& server, RequestLog& log);
+    // Routes a request to its page; a failure of the store is logged and answered 503.
+    Reply handle(const HttpRequest& request, RequestLog& log);
 
   private:
     Reply submit(const std::string& game, const Query& query, const std::string& client);

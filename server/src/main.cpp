@@ -8,7 +8,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <thread>
 
 int main(int argc, char** argv) {
     const hof::ParsedOptions parsed = hof::parseOptions({argv + 1, argv + argc});
@@ -32,38 +31,36 @@ int main(int argc, char** argv) {
     hof::RateLimiter limiter(options.perMinute);
     hof::HofService service(*store, limiter, options.keep);
     service.trustProxy(options.trustedProxy);
-    hof::HttpServer server;
+    hof::RequestLog log(stderr);
+    // The path only: the query holds the player's e-mail, which stays in the store.
+    hof::HttpServer server(
+        [&](const hof::HttpRequest& request) { return service.handle(request, log); },
+        [&](const hof::HttpRequest& request, int status) {
+            log.request(service.clientOf(request.peer, request.forwardedFor), request.method,
+                        request.path, status);
+        });
+    server.onError([&](const std::string& what) { log.error(what); });
     if (!options.trustedProxy.empty())
         server.exemptFromConnectionLimit(options.trustedProxy);
-    hof::RequestLog log(stderr);
-    service.install(server, log);
 
-    // SIGTERM and SIGINT stop the server cleanly: one thread waits for them, every other
-    // thread (the server's workers too) has them blocked.
+    // SIGTERM and SIGINT stop the server cleanly: this thread waits for them, every other
+    // thread (the server's too) has them blocked.
     sigset_t stopSignals;
     sigemptyset(&stopSignals);
     sigaddset(&stopSignals, SIGTERM);
     sigaddset(&stopSignals, SIGINT);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    const int port = server.bind(options.host, options.port);
+    const int port = server.start(options.host, options.port);
     if (port <= 0) {
         std::fprintf(stderr, "tessary-hof: cannot listen on %s:%d\n", options.host.c_str(),
                      options.port);
         return 1;
     }
-    std::thread stopper([&] {
-        int signal = 0;
-        sigwait(&stopSignals, &signal);
-        server.stop();
-    });
     std::fprintf(stderr, "tessary-hof: listening on %s port %d\n", options.host.c_str(), port);
-    const bool served = server.listen_after_bind();
-    if (!served)
-        std::fprintf(stderr, "tessary-hof: the server stopped on an error\n");
-    // Wakes the waiting thread if the server ended by itself.
-    pthread_kill(stopper.native_handle(), SIGTERM);
-    stopper.join();
+    int signal = 0;
+    sigwait(&stopSignals, &signal);
+    server.stop();
     std::fprintf(stderr, "tessary-hof: stopped\n");
-    return served ? 0 : 1;
+    return 0;
 }

@@ -63,7 +63,7 @@ for count in 100 20000; do
     [ "$answer" = 431 ] || [ "$answer" = closed ] || fail "$count headers were answered $answer"
 done
 
-# Slow clients hold a worker each, not the server: pages are still answered.
+# Slow clients hold a socket each, not the server: pages are still answered.
 timeout 30 python3 "$here/hof_raw_client.py" slow "$port" 64 8 >"$work/slow.out" &
 holders+=($!)
 for _ in $(seq 50); do grep -q open "$work/slow.out" && break; sleep 0.1; done
