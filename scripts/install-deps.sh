@@ -9,7 +9,8 @@ packages=(
   qt6-base-dev qt6-image-formats-plugins libsdl2-mixer-dev timgm6mb-soundfont
   xvfb xauth xdotool openbox imagemagick libjpeg-turbo-progs x11-utils
   clang libclang-rt-14-dev
-  libmicrohttpd-dev libcpp-httplib-dev libsqlite3-dev libpq-dev postgresql curl chromium
+  libmicrohttpd-dev libcpp-httplib-dev libsqlite3-dev libpq-dev libicu-dev postgresql curl
+  chromium
   dpkg-dev lintian appstream shared-mime-info libglib2.0-bin python3
 )
 

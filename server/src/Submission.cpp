@@ -145,7 +145,9 @@ SubmissionCheck checkSubmission(const std::string& game, const Query& query) {
             entry.size = *size;
         else
             problems.push_back("The number of pieces must be a whole number from 4 to 2500.");
-        entry.name = std::string(trimSpaces(nameAndSize->name));
+        // Compared, counted and stored in one form, so one name typed two ways is one name.
+        const std::string_view trimmed = trimSpaces(nameAndSize->name);
+        entry.name = composed(trimmed).value_or(std::string(trimmed));
         const auto length = printableLength(entry.name);
         if (!length)
             problems.push_back("The name may hold only printable characters.");

@@ -21,9 +21,9 @@ inline constexpr int kMinScore = 1;
 inline constexpr int kMaxScore = 32767;
 inline constexpr int kMinSize = 4;
 inline constexpr int kMaxSize = 2500;
-inline constexpr int kMaxNameLength = 40;   // characters, after trimming
+inline constexpr int kMaxNameLength = 40;   // characters, after trimming and composing
 inline constexpr int kMaxEmailLength = 100; // bytes
-inline constexpr int kMaxMarksInARow = 3;   // accents stacked on one letter
+inline constexpr int kMaxMarksInARow = 3;   // accents stacked on one composed letter
 
 // One result as the game sends it: "a" the score, "b" the name, a space, "size=" and the
 // number of pieces, "c" the e-mail (may be empty).
@@ -35,7 +35,8 @@ struct Submission {
     std::string email;
 };
 
-// Either a checked submission or the list of what is wrong with it, in words for the player.
+// Either a checked submission (its name trimmed and composed, see composed() in Unicode.h) or the
+// list of what is wrong with it, in words for the player.
 struct SubmissionCheck {
     std::optional<Submission> submission;
     std::vector<std::string> problems;

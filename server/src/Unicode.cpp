@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unicode.h"
 
+#include <unicode/normalizer2.h>
+#include <unicode/unistr.h>
+
+#include <stdexcept>
+
 namespace hof {
 
 std::optional<std::u32string> decodeUtf8(std::string_view text) {
@@ -40,6 +45,26 @@ std::optional<std::u32string> decodeUtf8(std::string_view text) {
         i += length;
     }
     return codes;
+}
+
+std::optional<std::string> composed(std::string_view text) {
+    // ICU would quietly turn broken bytes into U+FFFD; they stay refused instead.
+    if (!decodeUtf8(text))
+        return std::nullopt;
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+    if (U_FAILURE(status))
+        throw std::runtime_error(std::string("Unicode data not available: ") + u_errorName(status));
+    const icu::UnicodeString normalised =
+        nfc->normalize(icu::UnicodeString::fromUTF8(
+                           icu::StringPiece(text.data(), static_cast<int32_t>(text.size()))),
+                       status);
+    if (U_FAILURE(status))
+        throw std::runtime_error(std::string("Unicode normalisation failed: ") +
+                                 u_errorName(status));
+    std::string out;
+    normalised.toUTF8String(out);
+    return out;
 }
 
 bool isInvisible(char32_t code) {

@@ -10,6 +10,11 @@ namespace hof {
 // The code points of valid UTF-8 (no overlong forms, no surrogates); nothing when not valid.
 std::optional<std::u32string> decodeUtf8(std::string_view text);
 
+// The text with every letter and accent that have a form of their own joined into it (NFC), so
+// "e" followed by a combining diaeresis and the one letter "\u00eb" read the same; nothing when
+// not valid UTF-8.
+std::optional<std::string> composed(std::string_view text);
+
 // Characters that take no room on the page: zero-width spaces and joiners, the word joiner and
 // its kin, the byte order mark, the soft hyphen.
 bool isInvisible(char32_t code);

@@ -83,7 +83,11 @@ TEST_F(HofServiceTest, AReloadIsEnteredOnce) {
     EXPECT_THAT(again.body, HasSubstr("This entry was already made: Ann, a score of 700 on 80 "
                                       "pieces, is number 1."));
     EXPECT_THAT(again.body, HasSubstr("class=\"you\""));
-    EXPECT_EQ(store_->best("tess", 10).size(), 1u);
+    // The same name with its accent typed apart is the same entry.
+    submit("650", "Zo\u00eb size=80");
+    EXPECT_THAT(submit("650", "Zoe\u0308 size=80").body,
+                HasSubstr("This entry was already made: Zo\u00eb, a score of 650"));
+    EXPECT_EQ(store_->best("tess", 10).size(), 2u);
 }
 
 TEST_F(HofServiceTest, ABadEntryIsRefusedSayingWhy) {

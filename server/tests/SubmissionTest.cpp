@@ -52,6 +52,11 @@ TEST(Submission, AGoodOneIsTakenWithItsNameTrimmed) {
     EXPECT_EQ(check.submission->size, 80);
     EXPECT_EQ(check.submission->name, "Zoë Ann");
     EXPECT_EQ(check.submission->email, "a@b.org");
+    // An accent typed as its own mark is stored as the one letter it makes, so both spellings
+    // are one name.
+    const auto decomposed = checkSubmission("tess", submission("1250", "Zoe\u0308 Ann size=80"));
+    ASSERT_TRUE(decomposed.submission) << testing::PrintToString(decomposed.problems);
+    EXPECT_EQ(decomposed.submission->name, "Zo\u00eb Ann");
     // The game sends an empty e-mail when the player typed none; a missing one is the same.
     EXPECT_TRUE(checkSubmission("tess", submission("1", "Bo size=4", "")).submission);
     EXPECT_TRUE(checkSubmission("tess", {{"a", "32767"}, {"b", "Bo size=2500"}}).submission);
@@ -86,6 +91,13 @@ TEST(Submission, NameIsOneTo40PrintableCharacters) {
     EXPECT_TRUE(problemsOf(submission("10", zoes + " size=80")).empty());
     EXPECT_EQ(problemsOf(submission("10", zoes + "e size=80")),
               std::vector<std::string>{"The name is longer than 40 characters."});
+    // A letter and its accent count once when they make one letter.
+    std::string marked;
+    for (int i = 0; i < 40; ++i)
+        marked += "e\u0308";
+    EXPECT_TRUE(problemsOf(submission("10", marked + " size=80")).empty());
+    EXPECT_EQ(problemsOf(submission("10", marked + "x\u0308 size=80")),
+              std::vector<std::string>{"The name is longer than 40 characters."});
     const std::vector<std::string> unprintable = {"The name may hold only printable characters."};
     for (const std::string& bad :
          {std::string("Ann\tBo"), std::string("Ann\nBo"), std::string("A\x7f"),
@@ -106,9 +118,10 @@ TEST(Submission, NamesThatShowSomethingElseAreRefused) {
     EXPECT_EQ(problemsOf(submission("10", "\u00a0\u3000\u2009 size=80")),
               std::vector<std::string>{"The name is empty."});
     EXPECT_TRUE(problemsOf(submission("10", "Ann\u00a0Bo size=80")).empty());
-    EXPECT_TRUE(problemsOf(submission("10", "Zoe\u0301\u0302\u0303 size=80")).empty());
+    // Accents are counted once the letter has taken in the one it has a form for.
+    EXPECT_TRUE(problemsOf(submission("10", "Zoe\u0301\u0302\u0303\u0304 size=80")).empty());
     EXPECT_EQ(
-        problemsOf(submission("10", "Zoe\u0301\u0302\u0303\u0304 size=80")),
+        problemsOf(submission("10", "Zox\u0301\u0302\u0303\u0304 size=80")),
         std::vector<std::string>{"The name may not stack more than 3 accents on one letter."});
 }
 
