@@ -6,6 +6,8 @@
 #include "RateLimiter.h"
 #include "Store.h"
 
+#include <sys/resource.h>
+
 #include <csignal>
 #include <cstdio>
 
@@ -19,6 +21,14 @@ int main(int argc, char** argv) {
     if (options.help) {
         std::fputs(hof::kUsage, stdout);
         return 0;
+    }
+
+    // Every open connection is a descriptor: the usual soft limit of 1024 would turn clients
+    // away long before the server is busy, so it is raised to what the system allows.
+    rlimit files{};
+    if (getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < files.rlim_max) {
+        files.rlim_cur = files.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &files);
     }
 
     std::unique_ptr<hof::Store> store;
