@@ -10,7 +10,7 @@ packages=(
   xvfb xauth xdotool openbox imagemagick libjpeg-turbo-progs x11-utils
   clang libclang-rt-14-dev
   libmicrohttpd-dev libcpp-httplib-dev libsqlite3-dev libpq-dev libicu-dev postgresql curl
-  chromium
+  chromium nginx-light openssl wrk sqlite3
   dpkg-dev lintian appstream shared-mime-info libglib2.0-bin python3
 )
 
