@@ -37,6 +37,8 @@ if(TARGET tessary-hof)
     ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION share/doc/tessary-hof COMPONENT server)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/tessary-hof.default
     DESTINATION share/doc/tessary-hof/examples RENAME default COMPONENT server)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/tessary-hof.nginx
+    DESTINATION share/doc/tessary-hof/examples RENAME nginx COMPONENT server)
   install(FILES ${CMAKE_BINARY_DIR}/packaging/tessary-hof.1.gz DESTINATION share/man/man1
     COMPONENT server)
   # The unit goes where systemd looks for a package's units; Debian's layout moves it below.

@@ -107,6 +107,7 @@ hof_want -rw-r--r-- usr/share/man/man1/tessary-hof.1.gz
 hof_want -rw-r--r-- usr/share/doc/tessary-hof/copyright
 hof_want -rw-r--r-- usr/share/doc/tessary-hof/changelog.gz
 hof_want -rw-r--r-- usr/share/doc/tessary-hof/examples/default
+hof_want -rw-r--r-- usr/share/doc/tessary-hof/examples/nginx
 if grep -q "tessary-hof" <<<"$contents"; then
     fail "the game's package holds the server"
 fi
