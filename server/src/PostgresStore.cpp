@@ -5,6 +5,7 @@
 
 #include <libpq-fe.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace hof {
@@ -18,8 +19,8 @@ struct Prepared {
 };
 constexpr Prepared kStatements[] = {
     {"insert", sql::postgres::kInsert, 6}, {"find", sql::postgres::kFind, 4},
-    {"trim", sql::postgres::kTrim, 2},     {"rank", sql::postgres::kRank, 1},
-    {"best", sql::postgres::kBest, 2},
+    {"size", sql::postgres::kSize, 1},     {"trim", sql::postgres::kTrim, 2},
+    {"rank", sql::postgres::kRank, 1},     {"best", sql::postgres::kBest, 2},
 };
 
 } // namespace
@@ -75,6 +76,8 @@ void PostgresStore::connect() {
             throw StoreError("PostgreSQL: the database has no Hall of Fame (--init makes one)");
     }
     execute(sql::kPostgresSchema);
+    if (!counted())
+        addCounts();
     for (const auto& statement : kStatements) {
         Result prepared(
             PQprepare(connection_, statement.name, statement.sql, statement.values, nullptr));
@@ -87,6 +90,30 @@ void PostgresStore::connect() {
 void PostgresStore::ensureConnected() {
     if (PQstatus(connection_) != CONNECTION_OK)
         connect();
+}
+
+bool PostgresStore::counted() {
+    const Result counts(PQexec(connection_, sql::postgres::kCounted));
+    if (counts.status() != PGRES_TUPLES_OK || counts.rows() != 1)
+        throw StoreError(std::string("PostgreSQL: ") + PQerrorMessage(connection_));
+    return counts.text(0, 0) == "t";
+}
+
+// A table from before the counts is counted once, while no other server may write to it; one
+// that got there first leaves nothing to do. Counting a full table may take longer than a
+// statement may.
+void PostgresStore::addCounts() {
+    execute("BEGIN");
+    try {
+        execute("SET LOCAL statement_timeout = 0");
+        execute("LOCK TABLE scores IN SHARE ROW EXCLUSIVE MODE");
+        if (!counted())
+            execute(sql::kPostgresCounts);
+        execute("COMMIT");
+    } catch (...) {
+        PQclear(PQexec(connection_, "ROLLBACK"));
+        throw;
+    }
 }
 
 // Fixed text only (the schema, transactions): every value goes through a prepared statement.
@@ -159,7 +186,10 @@ AddResult PostgresStore::addOnce(const Submission& entry, std::int64_t time) {
                 result.id = again.integer(0, 0);
             }
         }
-        run("trim", {entry.game, std::to_string(keep_)});
+        const std::int64_t over = run("size", {entry.game}).integer(0, 0) - keep_;
+        if (over > 0)
+            run("trim",
+                {entry.game, std::to_string(std::min<std::int64_t>(over, sql::kTrimBatch))});
         const Result rank = run("rank", {std::to_string(result.id)});
         // Entries past the limit may wait for a later trim: they are not in the table.
         if (rank.rows() == 1 && rank.integer(0, 0) <= keep_)

@@ -28,6 +28,8 @@ class PostgresStore : public Store {
     class Result;
     void connect();
     void ensureConnected();
+    bool counted();
+    void addCounts();
     template <typename Work> auto retried(Work work);
     AddResult addOnce(const Submission& entry, std::int64_t time);
     std::vector<ShownEntry> bestOnce(const std::string& game, int limit);

@@ -2,9 +2,11 @@
 // The same tests for both stores. The PostgreSQL ones need a database: the test command starts
 // a throw-away cluster and names it in TESSARY_HOF_TEST_PG (see with_postgres.sh).
 #include "Store.h"
+#include "StoreSql.h"
 
 #include <gtest/gtest.h>
 #include <libpq-fe.h>
+#include <sqlite3.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -51,8 +53,24 @@ class StoreTest : public testing::TestWithParam<std::string> {
         PGconn* connection = PQconnectdb(db_.c_str());
         ASSERT_EQ(PQstatus(connection), CONNECTION_OK) << PQerrorMessage(connection);
         PQclear(PQexec(connection, "SET client_min_messages TO warning"));
-        PQclear(PQexec(connection, "DROP TABLE IF EXISTS scores"));
+        PQclear(PQexec(connection, "DROP TABLE IF EXISTS scores, score_counts, score_blocks"));
         PQfinish(connection);
+    }
+    // Fixed text straight into the database, past the store.
+    void runSql(const char* text) {
+        if (GetParam() == "sqlite") {
+            sqlite3* db = nullptr;
+            ASSERT_EQ(sqlite3_open(db_.c_str(), &db), SQLITE_OK);
+            EXPECT_EQ(sqlite3_exec(db, text, nullptr, nullptr, nullptr), SQLITE_OK)
+                << sqlite3_errmsg(db);
+            sqlite3_close(db);
+        } else {
+            PGconn* connection = PQconnectdb(db_.c_str());
+            PGresult* result = PQexec(connection, text);
+            EXPECT_EQ(PQresultStatus(result), PGRES_COMMAND_OK) << PQerrorMessage(connection);
+            PQclear(result);
+            PQfinish(connection);
+        }
     }
     std::unique_ptr<Store> open(int keep = kDefaultKeep) { return openStore(db_, keep, true); }
 
@@ -108,6 +126,34 @@ TEST_P(StoreTest, OnlyTheBestAreKeptForEachGame) {
     EXPECT_EQ(store->add(entry(45, "n45"), 100).rank, 2);
     EXPECT_EQ(namesOf(store->best("tess", 10)), (std::vector<std::string>{"n50", "n45", "n40"}));
     EXPECT_EQ(namesOf(store->best("else", 10)), std::vector<std::string>{"other game"});
+    // With a lower limit the worst go at the next submission; the counts follow every trim.
+    store = open(2);
+    EXPECT_EQ(store->add(entry(20, "n20"), 101).outcome, Outcome::TooLow);
+    EXPECT_EQ(namesOf(store->best("tess", 10)), (std::vector<std::string>{"n50", "n45"}));
+    store = open(4);
+    EXPECT_EQ(store->add(entry(35, "n35"), 102).rank, 3);
+    EXPECT_EQ(store->add(entry(44, "n44"), 103).rank, 3);
+    EXPECT_EQ(store->add(entry(46, "n46"), 104).rank, 2);
+    EXPECT_EQ(namesOf(store->best("tess", 10)),
+              (std::vector<std::string>{"n50", "n46", "n45", "n44"}));
+}
+
+TEST_P(StoreTest, ATableFromBeforeTheCountsIsCountedWhenOpened) {
+    runSql(GetParam() == "sqlite" ? sql::kSqliteSchema : sql::kPostgresSchema);
+    runSql("INSERT INTO scores (game, score, size, name, email, created) VALUES"
+           " ('tess', 900, 80, 'Top', '', 1), ('tess', 700, 80, 'A', '', 2),"
+           " ('tess', 700, 80, 'B', '', 3), ('tess', 30, 80, 'Low', '', 4),"
+           " ('else', 800, 80, 'E', '', 5)");
+    auto store = openStore(db_, 4, false);
+    const AddResult added = store->add(entry(650, "New"), 10);
+    EXPECT_EQ(added.outcome, Outcome::Added);
+    EXPECT_EQ(added.rank, 4);
+    EXPECT_EQ(namesOf(store->best("tess", 10)), (std::vector<std::string>{"Top", "A", "B", "New"}));
+    EXPECT_EQ(store->add(entry(700, "B"), 11).rank, 3);
+    EXPECT_EQ(store->add(entry(30, "Low"), 12).outcome, Outcome::TooLow);
+    Submission elsewhere = entry(799, "F");
+    elsewhere.game = "else";
+    EXPECT_EQ(store->add(elsewhere, 13).rank, 2);
 }
 
 TEST_P(StoreTest, NothingIsLostWhenTheStoreIsOpenedAgain) {
