@@ -2,14 +2,20 @@
 // The same tests for both stores. The PostgreSQL ones need a database: the test command starts
 // a throw-away cluster and names it in TESSARY_HOF_TEST_PG (see with_postgres.sh).
 #include "Store.h"
+#include "PostgresStore.h"
 #include "StoreSql.h"
 
 #include <gtest/gtest.h>
 #include <libpq-fe.h>
 #include <sqlite3.h>
 
+#include <chrono>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iostream>
 #include <unistd.h>
 
 using namespace hof;
@@ -27,6 +33,40 @@ std::vector<std::string> namesOf(const std::vector<ShownEntry>& entries) {
         names.push_back(e.name);
     return names;
 }
+
+// The test cluster's server and every process it started, stopped as on a machine that stalled;
+// running again when this goes out of scope.
+class StoppedCluster {
+  public:
+    explicit StoppedCluster(const std::string& dataFolder) {
+        std::ifstream pidFile(dataFolder + "/postmaster.pid");
+        pid_t postmaster = 0;
+        pidFile >> postmaster;
+        if (postmaster <= 0)
+            return;
+        // The server first, so it starts nothing new while its children are found.
+        stop(postmaster);
+        FILE* children = popen(("pgrep -P " + std::to_string(postmaster)).c_str(), "r");
+        for (int child = 0; children && std::fscanf(children, "%d", &child) == 1;)
+            stop(child);
+        if (children)
+            pclose(children);
+    }
+    ~StoppedCluster() {
+        for (const pid_t pid : stopped_)
+            kill(pid, SIGCONT);
+    }
+    StoppedCluster(const StoppedCluster&) = delete;
+    StoppedCluster& operator=(const StoppedCluster&) = delete;
+    bool stoppedAny() const { return !stopped_.empty(); }
+
+  private:
+    void stop(pid_t pid) {
+        if (kill(pid, SIGSTOP) == 0)
+            stopped_.push_back(pid);
+    }
+    std::vector<pid_t> stopped_;
+};
 
 class StoreTest : public testing::TestWithParam<std::string> {
   protected:
@@ -171,10 +211,13 @@ TEST_P(StoreTest, AMissingDatabaseIsAnErrorUnlessToBeMade) {
     EXPECT_EQ(openStore(db_, kDefaultKeep, false)->best("tess", 10).size(), 1u);
 }
 
-TEST_P(StoreTest, ALostDatabaseConnectionIsOpenedAgainForTheNextRequest) {
+TEST_P(StoreTest, ALostOrStalledDatabaseIsOpenedAgainForTheNextRequest) {
     if (GetParam() != "postgres")
         GTEST_SKIP() << "a SQLite file has no connection to lose";
-    auto store = open();
+    const char* dataFolder = std::getenv("TESSARY_HOF_TEST_PG_DATA");
+    ASSERT_TRUE(dataFolder) << "run through with_postgres.sh";
+    auto store =
+        std::make_unique<PostgresStore>(db_, kDefaultKeep, true, std::chrono::milliseconds(500));
     store->add(entry(321, "Ann"), 1000);
     // As a restart of PostgreSQL does: every other session of the database is ended.
     PGconn* admin = PQconnectdb(db_.c_str());
@@ -183,6 +226,21 @@ TEST_P(StoreTest, ALostDatabaseConnectionIsOpenedAgainForTheNextRequest) {
     PQfinish(admin);
     EXPECT_EQ(store->add(entry(500, "Bo"), 1001).rank, 1);
     EXPECT_EQ(store->best("tess", 10).size(), 2u);
+    // A database that stopped answering is given up on, not waited for, and the request after
+    // it finds it again.
+    {
+        StoppedCluster stopped(dataFolder);
+        ASSERT_TRUE(stopped.stoppedAny());
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_THROW(store->add(entry(600, "Cy"), 1002), StoreError);
+        std::cout << "[ stalled  ] PostgreSQL given up on after "
+                  << std::chrono::duration_cast<std::chrono::milliseconds>(
+                         std::chrono::steady_clock::now() - start)
+                         .count()
+                  << " ms\n";
+    }
+    EXPECT_EQ(store->add(entry(700, "Di"), 1003).rank, 1);
+    EXPECT_EQ(store->best("tess", 10).size(), 3u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sqlite, StoreTest, testing::Values("sqlite"));
