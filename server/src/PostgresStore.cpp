@@ -5,6 +5,9 @@
 
 #include <libpq-fe.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <poll.h>
 #include <utility>
 
 namespace hof {
@@ -18,8 +21,8 @@ struct Prepared {
 };
 constexpr Prepared kStatements[] = {
     {"insert", sql::postgres::kInsert, 6}, {"find", sql::postgres::kFind, 4},
-    {"trim", sql::postgres::kTrim, 2},     {"rank", sql::postgres::kRank, 1},
-    {"best", sql::postgres::kBest, 2},
+    {"size", sql::postgres::kSize, 1},     {"trim", sql::postgres::kTrim, 2},
+    {"rank", sql::postgres::kRank, 1},     {"best", sql::postgres::kBest, 2},
 };
 
 } // namespace
@@ -27,12 +30,15 @@ constexpr Prepared kStatements[] = {
 // A query's result, cleared when it goes out of scope.
 class PostgresStore::Result {
   public:
-    explicit Result(PGresult* result) : result_(result) {}
+    explicit Result(PGresult* result = nullptr) : result_(result) {}
     ~Result() { PQclear(result_); }
     Result(Result&& other) noexcept : result_(std::exchange(other.result_, nullptr)) {}
+    Result& operator=(Result&& other) noexcept {
+        std::swap(result_, other.result_);
+        return *this;
+    }
     Result(const Result&) = delete;
     Result& operator=(const Result&) = delete;
-    Result& operator=(Result&&) = delete;
 
     ExecStatusType status() const { return PQresultStatus(result_); }
     int rows() const { return PQntuples(result_); }
@@ -43,8 +49,23 @@ class PostgresStore::Result {
     PGresult* result_;
 };
 
-PostgresStore::PostgresStore(const std::string& uri, int keep, bool create)
-    : uri_(uri), keep_(keep), create_(create) {
+namespace {
+
+// The database did not answer in time. Its connection is dropped and the request refused:
+// trying again at once would only wait as long again; the next request connects anew.
+class Stalled : public StoreError {
+  public:
+    using StoreError::StoreError;
+};
+
+// Counting the entries of a table from before the counts reads it all, once.
+constexpr std::chrono::minutes kCountingPatience{5};
+
+} // namespace
+
+PostgresStore::PostgresStore(const std::string& uri, int keep, bool create,
+                             std::chrono::milliseconds patience)
+    : uri_(uri), keep_(keep), create_(create), patience_(patience) {
     try {
         connect();
     } catch (...) {
@@ -59,29 +80,35 @@ PostgresStore::~PostgresStore() {
 }
 
 void PostgresStore::connect() {
-    PQfinish(connection_);
+    drop();
+    startClock(patience_);
     // A stalled database answers within seconds, with an error, rather than holding every
-    // request; the address's own settings, given after these, win.
+    // request; the address's own settings, given after these, win. libpq waits at least 2 s.
+    const auto seconds =
+        std::max<std::int64_t>(2, std::chrono::ceil<std::chrono::seconds>(patience_).count());
+    const std::string connectTimeout = std::to_string(seconds);
+    const std::string options = "-c statement_timeout=" + std::to_string(patience_.count());
     const char* const keywords[] = {"connect_timeout", "options", "dbname", nullptr};
-    const char* const values[] = {"5", "-c statement_timeout=5000", uri_.c_str(), nullptr};
+    const char* const values[] = {connectTimeout.c_str(), options.c_str(), uri_.c_str(), nullptr};
     connection_ = PQconnectdbParams(keywords, values, 1);
     if (PQstatus(connection_) != CONNECTION_OK)
         throw StoreError(std::string("cannot connect to PostgreSQL: ") +
                          PQerrorMessage(connection_));
+    // Sending never blocks either: every wait is on the socket, against the clock.
+    if (PQsetnonblocking(connection_, 1) != 0)
+        fail();
     execute("SET client_min_messages TO warning");
     if (!create_) {
-        const Result table(PQexec(connection_, "SELECT to_regclass('scores') IS NOT NULL"));
-        if (table.status() != PGRES_TUPLES_OK || table.rows() != 1 || table.text(0, 0) != "t")
+        const Result table = query("SELECT to_regclass('scores') IS NOT NULL");
+        if (table.rows() != 1 || table.text(0, 0) != "t")
             throw StoreError("PostgreSQL: the database has no Hall of Fame (--init makes one)");
     }
     execute(sql::kPostgresSchema);
-    for (const auto& statement : kStatements) {
-        Result prepared(
-            PQprepare(connection_, statement.name, statement.sql, statement.values, nullptr));
-        if (prepared.status() != PGRES_COMMAND_OK)
-            throw StoreError(std::string("PostgreSQL: cannot prepare a query: ") +
-                             PQerrorMessage(connection_));
-    }
+    if (!counted())
+        addCounts();
+    for (const auto& statement : kStatements)
+        finish(
+            PQsendPrepare(connection_, statement.name, statement.sql, statement.values, nullptr));
 }
 
 void PostgresStore::ensureConnected() {
@@ -89,38 +116,140 @@ void PostgresStore::ensureConnected() {
         connect();
 }
 
+void PostgresStore::drop() {
+    PQfinish(connection_);
+    connection_ = nullptr;
+}
+
+void PostgresStore::startClock(std::chrono::milliseconds patience) {
+    deadline_ = std::chrono::steady_clock::now() + patience;
+}
+
+bool PostgresStore::counted() {
+    const Result counts = query(sql::postgres::kCounted);
+    return counts.rows() == 1 && counts.text(0, 0) == "t";
+}
+
+// A table from before the counts is counted once, while no other server may write to it; one
+// that got there first leaves nothing to do.
+void PostgresStore::addCounts() {
+    startClock(kCountingPatience);
+    execute("BEGIN");
+    try {
+        execute("SET LOCAL statement_timeout = 0");
+        execute("LOCK TABLE scores IN SHARE ROW EXCLUSIVE MODE");
+        if (!counted())
+            execute(sql::kPostgresCounts);
+        execute("COMMIT");
+    } catch (...) {
+        rollBack();
+        throw;
+    }
+    startClock(patience_);
+}
+
+void PostgresStore::rollBack() noexcept {
+    if (PQstatus(connection_) != CONNECTION_OK)
+        return;
+    try {
+        execute("ROLLBACK");
+    } catch (const StoreError&) {
+        // The error that led here is the one to report.
+    }
+}
+
 // Fixed text only (the schema, transactions): every value goes through a prepared statement.
+PostgresStore::Result PostgresStore::query(const char* sql) {
+    return finish(PQsendQuery(connection_, sql));
+}
+
 void PostgresStore::execute(const char* sql) {
-    Result result(PQexec(connection_, sql));
-    const auto status = result.status();
-    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
-        throw StoreError(std::string("PostgreSQL: ") + PQerrorMessage(connection_));
+    query(sql);
 }
 
 PostgresStore::Result PostgresStore::run(const char* name, const std::vector<std::string>& values) {
     std::vector<const char*> pointers;
     for (const auto& value : values)
         pointers.push_back(value.c_str());
-    Result result(PQexecPrepared(connection_, name, static_cast<int>(pointers.size()),
-                                 pointers.data(), nullptr, nullptr, 0));
-    const auto status = result.status();
-    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
-        throw StoreError(std::string("PostgreSQL: ") + PQerrorMessage(connection_));
-    return result;
+    return finish(PQsendQueryPrepared(connection_, name, static_cast<int>(pointers.size()),
+                                      pointers.data(), nullptr, nullptr, 0));
+}
+
+// Sends what a PQsend call queued and reads every result of it, waiting on the socket no later
+// than the deadline; the last result is the answer, the first error the failure.
+PostgresStore::Result PostgresStore::finish(int sent) {
+    if (!sent)
+        fail();
+    for (int flushed; (flushed = PQflush(connection_)) != 0;) {
+        if (flushed < 0)
+            fail();
+        waitFor(POLLIN | POLLOUT);
+        if (!PQconsumeInput(connection_))
+            fail();
+    }
+    Result last;
+    std::string error;
+    for (;;) {
+        while (PQisBusy(connection_)) {
+            waitFor(POLLIN);
+            if (!PQconsumeInput(connection_))
+                fail();
+        }
+        PGresult* next = PQgetResult(connection_);
+        if (!next)
+            break;
+        Result result(next);
+        const auto status = result.status();
+        if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK && error.empty())
+            error = PQresultErrorMessage(next);
+        last = std::move(result);
+    }
+    if (!error.empty())
+        throw StoreError("PostgreSQL: " + error);
+    return last;
+}
+
+void PostgresStore::waitFor(short events) {
+    for (;;) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+                              deadline_ - std::chrono::steady_clock::now())
+                              .count();
+        if (left <= 0)
+            break;
+        pollfd socket{PQsocket(connection_), events, 0};
+        const int ready = ::poll(&socket, 1, static_cast<int>(left));
+        if (ready > 0)
+            return;
+        if (ready < 0 && errno != EINTR)
+            fail();
+    }
+    drop();
+    throw Stalled("PostgreSQL did not answer within " + std::to_string(patience_.count()) + " ms");
+}
+
+// A connection that failed midway may hold half an answer: it is not used again.
+void PostgresStore::fail() {
+    const std::string reason = PQerrorMessage(connection_);
+    drop();
+    throw StoreError("PostgreSQL: " + reason);
 }
 
 // A connection that broke (the database was restarted) is opened again and the work done once
 // more: a failed transaction left nothing behind, and a repeated entry is found as such. An
-// error on a working connection is the answer.
+// error on a working connection is the answer, and so is a database that did not answer.
 template <typename Work> auto PostgresStore::retried(Work work) {
     ensureConnected();
+    startClock(patience_);
     try {
         return work();
+    } catch (const Stalled&) {
+        throw;
     } catch (const StoreError&) {
         if (PQstatus(connection_) == CONNECTION_OK)
             throw;
     }
     connect();
+    startClock(patience_);
     return work();
 }
 
@@ -159,7 +288,10 @@ AddResult PostgresStore::addOnce(const Submission& entry, std::int64_t time) {
                 result.id = again.integer(0, 0);
             }
         }
-        run("trim", {entry.game, std::to_string(keep_)});
+        const std::int64_t over = run("size", {entry.game}).integer(0, 0) - keep_;
+        if (over > 0)
+            run("trim",
+                {entry.game, std::to_string(std::min<std::int64_t>(over, sql::kTrimBatch))});
         const Result rank = run("rank", {std::to_string(result.id)});
         // Entries past the limit may wait for a later trim: they are not in the table.
         if (rank.rows() == 1 && rank.integer(0, 0) <= keep_)
@@ -169,7 +301,7 @@ AddResult PostgresStore::addOnce(const Submission& entry, std::int64_t time) {
         execute("COMMIT");
         return result;
     } catch (...) {
-        PQclear(PQexec(connection_, "ROLLBACK"));
+        rollBack();
         throw;
     }
 }

@@ -3,6 +3,7 @@
 
 #include "StoreSql.h"
 
+#include <algorithm>
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -81,7 +82,7 @@ SqliteStore::SqliteStore(const std::string& path, int keep, bool create)
     db_ = openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     try {
         execute("PRAGMA journal_mode=WAL");
-        execute(sql::kSqliteSchema);
+        migrate();
         // Page views read on a connection of their own: with the write-ahead log they never
         // wait behind a submission.
         reader_ = openConnection(path, SQLITE_OPEN_READONLY);
@@ -105,6 +106,21 @@ SqliteStore::~SqliteStore() {
 void SqliteStore::execute(const char* sql) {
     if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
         fail(db_, "cannot run a command");
+}
+
+// A new file, or one from before the counts, gets them in one transaction: another server
+// opening the same file at the same time waits, then finds them made.
+void SqliteStore::migrate() {
+    execute("BEGIN IMMEDIATE");
+    try {
+        execute(sql::kSqliteSchema);
+        if (!Statement(*this, db_, sql::sqlite::kCounted).step())
+            execute(sql::kSqliteCounts);
+        execute("COMMIT");
+    } catch (...) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
 }
 
 void SqliteStore::fail(sqlite3* db, const std::string& what) {
@@ -152,8 +168,13 @@ AddResult SqliteStore::addInTransaction(const Submission& entry, std::int64_t ti
             result.outcome = Outcome::Added;
             result.id = insert.integer(0);
         }
-        Statement trim(*this, db_, sql::sqlite::kTrim);
-        trim.bind(1, entry.game).bind(2, keep_).step();
+        Statement size(*this, db_, sql::sqlite::kSize);
+        size.bind(1, entry.game).step();
+        const std::int64_t over = size.integer(0) - keep_;
+        if (over > 0) {
+            Statement trim(*this, db_, sql::sqlite::kTrim);
+            trim.bind(1, entry.game).bind(2, std::min<std::int64_t>(over, sql::kTrimBatch)).step();
+        }
         Statement rank(*this, db_, sql::sqlite::kRank);
         rank.bind(1, result.id);
         // Entries past the limit may wait for a later trim: they are not in the table.

@@ -26,6 +26,7 @@ class SqliteStore : public Store {
     class Statement;
     AddResult addInTransaction(const Submission& entry, std::int64_t time);
     void execute(const char* sql);
+    void migrate();
     void checkFile() const;
     [[noreturn]] void fail(sqlite3* db, const std::string& what);
 

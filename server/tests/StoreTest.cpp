@@ -2,12 +2,20 @@
 // The same tests for both stores. The PostgreSQL ones need a database: the test command starts
 // a throw-away cluster and names it in TESSARY_HOF_TEST_PG (see with_postgres.sh).
 #include "Store.h"
+#include "PostgresStore.h"
+#include "StoreSql.h"
 
 #include <gtest/gtest.h>
 #include <libpq-fe.h>
+#include <sqlite3.h>
 
+#include <chrono>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iostream>
 #include <unistd.h>
 
 using namespace hof;
@@ -25,6 +33,40 @@ std::vector<std::string> namesOf(const std::vector<ShownEntry>& entries) {
         names.push_back(e.name);
     return names;
 }
+
+// The test cluster's server and every process it started, stopped as on a machine that stalled;
+// running again when this goes out of scope.
+class StoppedCluster {
+  public:
+    explicit StoppedCluster(const std::string& dataFolder) {
+        std::ifstream pidFile(dataFolder + "/postmaster.pid");
+        pid_t postmaster = 0;
+        pidFile >> postmaster;
+        if (postmaster <= 0)
+            return;
+        // The server first, so it starts nothing new while its children are found.
+        stop(postmaster);
+        FILE* children = popen(("pgrep -P " + std::to_string(postmaster)).c_str(), "r");
+        for (int child = 0; children && std::fscanf(children, "%d", &child) == 1;)
+            stop(child);
+        if (children)
+            pclose(children);
+    }
+    ~StoppedCluster() {
+        for (const pid_t pid : stopped_)
+            kill(pid, SIGCONT);
+    }
+    StoppedCluster(const StoppedCluster&) = delete;
+    StoppedCluster& operator=(const StoppedCluster&) = delete;
+    bool stoppedAny() const { return !stopped_.empty(); }
+
+  private:
+    void stop(pid_t pid) {
+        if (kill(pid, SIGSTOP) == 0)
+            stopped_.push_back(pid);
+    }
+    std::vector<pid_t> stopped_;
+};
 
 class StoreTest : public testing::TestWithParam<std::string> {
   protected:
@@ -51,8 +93,24 @@ class StoreTest : public testing::TestWithParam<std::string> {
         PGconn* connection = PQconnectdb(db_.c_str());
         ASSERT_EQ(PQstatus(connection), CONNECTION_OK) << PQerrorMessage(connection);
         PQclear(PQexec(connection, "SET client_min_messages TO warning"));
-        PQclear(PQexec(connection, "DROP TABLE IF EXISTS scores"));
+        PQclear(PQexec(connection, "DROP TABLE IF EXISTS scores, score_counts, score_blocks"));
         PQfinish(connection);
+    }
+    // Fixed text straight into the database, past the store.
+    void runSql(const char* text) {
+        if (GetParam() == "sqlite") {
+            sqlite3* db = nullptr;
+            ASSERT_EQ(sqlite3_open(db_.c_str(), &db), SQLITE_OK);
+            EXPECT_EQ(sqlite3_exec(db, text, nullptr, nullptr, nullptr), SQLITE_OK)
+                << sqlite3_errmsg(db);
+            sqlite3_close(db);
+        } else {
+            PGconn* connection = PQconnectdb(db_.c_str());
+            PGresult* result = PQexec(connection, text);
+            EXPECT_EQ(PQresultStatus(result), PGRES_COMMAND_OK) << PQerrorMessage(connection);
+            PQclear(result);
+            PQfinish(connection);
+        }
     }
     std::unique_ptr<Store> open(int keep = kDefaultKeep) { return openStore(db_, keep, true); }
 
@@ -108,6 +166,34 @@ TEST_P(StoreTest, OnlyTheBestAreKeptForEachGame) {
     EXPECT_EQ(store->add(entry(45, "n45"), 100).rank, 2);
     EXPECT_EQ(namesOf(store->best("tess", 10)), (std::vector<std::string>{"n50", "n45", "n40"}));
     EXPECT_EQ(namesOf(store->best("else", 10)), std::vector<std::string>{"other game"});
+    // With a lower limit the worst go at the next submission; the counts follow every trim.
+    store = open(2);
+    EXPECT_EQ(store->add(entry(20, "n20"), 101).outcome, Outcome::TooLow);
+    EXPECT_EQ(namesOf(store->best("tess", 10)), (std::vector<std::string>{"n50", "n45"}));
+    store = open(4);
+    EXPECT_EQ(store->add(entry(35, "n35"), 102).rank, 3);
+    EXPECT_EQ(store->add(entry(44, "n44"), 103).rank, 3);
+    EXPECT_EQ(store->add(entry(46, "n46"), 104).rank, 2);
+    EXPECT_EQ(namesOf(store->best("tess", 10)),
+              (std::vector<std::string>{"n50", "n46", "n45", "n44"}));
+}
+
+TEST_P(StoreTest, ATableFromBeforeTheCountsIsCountedWhenOpened) {
+    runSql(GetParam() == "sqlite" ? sql::kSqliteSchema : sql::kPostgresSchema);
+    runSql("INSERT INTO scores (game, score, size, name, email, created) VALUES"
+           " ('tess', 900, 80, 'Top', '', 1), ('tess', 700, 80, 'A', '', 2),"
+           " ('tess', 700, 80, 'B', '', 3), ('tess', 30, 80, 'Low', '', 4),"
+           " ('else', 800, 80, 'E', '', 5)");
+    auto store = openStore(db_, 4, false);
+    const AddResult added = store->add(entry(650, "New"), 10);
+    EXPECT_EQ(added.outcome, Outcome::Added);
+    EXPECT_EQ(added.rank, 4);
+    EXPECT_EQ(namesOf(store->best("tess", 10)), (std::vector<std::string>{"Top", "A", "B", "New"}));
+    EXPECT_EQ(store->add(entry(700, "B"), 11).rank, 3);
+    EXPECT_EQ(store->add(entry(30, "Low"), 12).outcome, Outcome::TooLow);
+    Submission elsewhere = entry(799, "F");
+    elsewhere.game = "else";
+    EXPECT_EQ(store->add(elsewhere, 13).rank, 2);
 }
 
 TEST_P(StoreTest, NothingIsLostWhenTheStoreIsOpenedAgain) {
@@ -125,10 +211,13 @@ TEST_P(StoreTest, AMissingDatabaseIsAnErrorUnlessToBeMade) {
     EXPECT_EQ(openStore(db_, kDefaultKeep, false)->best("tess", 10).size(), 1u);
 }
 
-TEST_P(StoreTest, ALostDatabaseConnectionIsOpenedAgainForTheNextRequest) {
+TEST_P(StoreTest, ALostOrStalledDatabaseIsOpenedAgainForTheNextRequest) {
     if (GetParam() != "postgres")
         GTEST_SKIP() << "a SQLite file has no connection to lose";
-    auto store = open();
+    const char* dataFolder = std::getenv("TESSARY_HOF_TEST_PG_DATA");
+    ASSERT_TRUE(dataFolder) << "run through with_postgres.sh";
+    auto store =
+        std::make_unique<PostgresStore>(db_, kDefaultKeep, true, std::chrono::milliseconds(500));
     store->add(entry(321, "Ann"), 1000);
     // As a restart of PostgreSQL does: every other session of the database is ended.
     PGconn* admin = PQconnectdb(db_.c_str());
@@ -137,6 +226,21 @@ TEST_P(StoreTest, ALostDatabaseConnectionIsOpenedAgainForTheNextRequest) {
     PQfinish(admin);
     EXPECT_EQ(store->add(entry(500, "Bo"), 1001).rank, 1);
     EXPECT_EQ(store->best("tess", 10).size(), 2u);
+    // A database that stopped answering is given up on, not waited for, and the request after
+    // it finds it again.
+    {
+        StoppedCluster stopped(dataFolder);
+        ASSERT_TRUE(stopped.stoppedAny());
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_THROW(store->add(entry(600, "Cy"), 1002), StoreError);
+        std::cout << "[ stalled  ] PostgreSQL given up on after "
+                  << std::chrono::duration_cast<std::chrono::milliseconds>(
+                         std::chrono::steady_clock::now() - start)
+                         .count()
+                  << " ms\n";
+    }
+    EXPECT_EQ(store->add(entry(700, "Di"), 1003).rank, 1);
+    EXPECT_EQ(store->best("tess", 10).size(), 3u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sqlite, StoreTest, testing::Values("sqlite"));

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command with a throw-away PostgreSQL cluster: initdb in a temporary folder, run by an
 # unprivileged user (PostgreSQL refuses root), listening only on a Unix socket in that folder.
-# The command finds it in TESSARY_HOF_TEST_PG. Exit 77 (skipped) when PostgreSQL is missing.
+# The command finds it in TESSARY_HOF_TEST_PG, and its data folder (whose postmaster.pid names
+# the server, to stop it as a stalled machine would be) in TESSARY_HOF_TEST_PG_DATA. Exit 77 (skipped) when PostgreSQL is missing.
 #
 #   with_postgres.sh COMMAND [ARGS...]
 set -euo pipefail
@@ -37,5 +38,6 @@ pg "$pg_bin/pg_ctl" -D "$work/data" -l "$work/server.log" -w -t 30 \
     exit 1
 }
 export TESSARY_HOF_TEST_PG="postgresql://hof@/postgres?host=$work/socket"
+export TESSARY_HOF_TEST_PG_DATA="$work/data"
 echo "PostgreSQL $("$pg_bin/postgres" --version | awk '{print $3}') running in $work"
 "$@"
