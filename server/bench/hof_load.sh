@@ -29,14 +29,9 @@ for tool in wrk nginx sqlite3 psql; do
 done
 work=$(mktemp -d "${TMPDIR:-/tmp}/hof-bench.XXXXXX")
 . "$tests/hof_server.sh"
-nginx_pid=""
+. "$tests/nginx_run.sh"
 cleanup() {
-    if [ -n "$nginx_pid" ]; then
-        master=$(cat "$work/nginx/nginx.pid" 2>/dev/null || true)
-        [ -z "$master" ] || kill -TERM "$master" 2>/dev/null || true
-        for _ in $(seq 50); do kill -0 "$nginx_pid" 2>/dev/null || break; sleep 0.1; done
-        kill -KILL "$nginx_pid" 2>/dev/null || true
-    fi
+    stop_nginx
     stop_hof_on_exit
 }
 trap cleanup EXIT
@@ -114,37 +109,18 @@ for store in sqlite postgres; do
 done
 
 # nginx with the same page as a file: what this machine serves at best.
+prepare_nginx
 mkdir -p "$work/nginx/root"
 cp "$work/page.html" "$work/nginx/root/page.html"
-as_user=()
-if [ "$(id -u)" = 0 ]; then
-    chmod 755 "$work"
-    chown -R nobody "$work/nginx"
-    as_user=(runuser -u nobody --)
-fi
-nginx_port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-cat >"$work/nginx/nginx.conf" <<EOF
-pid $work/nginx/nginx.pid;
-error_log $work/nginx/error.log;
-worker_processes auto;
-events { worker_connections 1024; }
-http {
-    access_log off;
-    client_body_temp_path $work/nginx/body;
-    proxy_temp_path $work/nginx/proxy;
-    fastcgi_temp_path $work/nginx/fastcgi;
-    uwsgi_temp_path $work/nginx/uwsgi;
-    scgi_temp_path $work/nginx/scgi;
-    server {
-        listen 127.0.0.1:$nginx_port;
-        root $work/nginx/root;
-        location / { try_files /page.html =404; }
-    }
+read -r nginx_port < <(free_ports 1)
+cat >"$work/nginx/site.conf" <<EOF
+server {
+    listen 127.0.0.1:$nginx_port;
+    root $work/nginx/root;
+    location / { try_files /page.html =404; }
 }
 EOF
-"${as_user[@]}" nginx -p "$work/nginx" -c "$work/nginx/nginx.conf" -e "$work/nginx/error.log" \
-    -g 'daemon off;' &
-nginx_pid=$!
+start_nginx auto 1024
 for _ in $(seq 50); do
     curl -s -m 1 -o /dev/null "http://127.0.0.1:$nginx_port/" && break
     sleep 0.1

@@ -16,16 +16,9 @@ if [ ! -x "$nginx" ] || ! command -v openssl >/dev/null; then
 fi
 work=$(mktemp -d "${TMPDIR:-/tmp}/hof-nginx.XXXXXX")
 . "$here/hof_server.sh"
-nginx_pid=""
+. "$here/nginx_run.sh"
 cleanup() {
-    # nginx's master, by its pid file (as root, $nginx_pid is runuser's), then the starter.
-    if [ -n "$nginx_pid" ]; then
-        master=$(cat "$work/nginx/nginx.pid" 2>/dev/null || true)
-        [ -z "$master" ] || kill -TERM "$master" 2>/dev/null || true
-        for _ in $(seq 50); do kill -0 "$nginx_pid" 2>/dev/null || break; sleep 0.1; done
-        [ -z "$master" ] || kill -KILL "$master" 2>/dev/null || true
-        kill -KILL "$nginx_pid" 2>/dev/null || true
-    fi
+    stop_nginx
     stop_hof_on_exit
 }
 trap cleanup EXIT
@@ -40,21 +33,11 @@ hof_port=${hof_url##*:}
 log=$work/hof-1.log
 
 # nginx runs as an ordinary user: as root, as nobody, in a folder of its own.
-mkdir "$work/nginx"
-as_user=()
-if [ "$(id -u)" = 0 ]; then
-    chmod 755 "$work"
-    chown nobody "$work/nginx"
-    as_user=(runuser -u nobody --)
-fi
+prepare_nginx
 "${as_user[@]}" openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1 \
     -addext subjectAltName=IP:127.0.0.1 -keyout "$work/nginx/key.pem" \
     -out "$work/nginx/cert.pem" 2>"$work/openssl.log" || fail "openssl: $(cat "$work/openssl.log")"
-read -r http_port https_port < <(python3 -c '
-import socket
-s = [socket.socket() for _ in range(2)]
-for x in s: x.bind(("127.0.0.1", 0))
-print(*(x.getsockname()[1] for x in s))')
+read -r http_port https_port < <(free_ports 2)
 
 # The site as shipped, only its addresses, ports and certificate changed.
 sed -e "s|^\( *listen\) 80;|\1 127.0.0.1:$http_port;|" \
@@ -65,24 +48,7 @@ sed -e "s|^\( *listen\) 80;|\1 127.0.0.1:$http_port;|" \
     -e "s|ssl_certificate_key .*|ssl_certificate_key $work/nginx/key.pem;|" \
     "$site" >"$work/nginx/site.conf"
 grep -q "127.0.0.1:$https_port ssl" "$work/nginx/site.conf" || fail "the site's listen lines changed"
-cat >"$work/nginx/nginx.conf" <<EOF
-pid $work/nginx/nginx.pid;
-error_log $work/nginx/error.log;
-worker_processes 1;
-events { worker_connections 64; }
-http {
-    access_log off;
-    client_body_temp_path $work/nginx/body;
-    proxy_temp_path $work/nginx/proxy;
-    fastcgi_temp_path $work/nginx/fastcgi;
-    uwsgi_temp_path $work/nginx/uwsgi;
-    scgi_temp_path $work/nginx/scgi;
-    include $work/nginx/site.conf;
-}
-EOF
-"${as_user[@]}" "$nginx" -p "$work/nginx" -c "$work/nginx/nginx.conf" -e "$work/nginx/error.log" \
-    -g 'daemon off;' 2>"$work/nginx/stderr.log" &
-nginx_pid=$!
+start_nginx 1 64
 https=https://127.0.0.1:$https_port
 for _ in $(seq 100); do
     curl -s -m 1 -o /dev/null --cacert "$work/nginx/cert.pem" "$https/healthz" && break
