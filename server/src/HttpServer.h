@@ -54,8 +54,6 @@ class HttpServer {
     // Where errors of the HTTP layer go.
     void onError(std::function<void(const std::string&)> report) { report_ = std::move(report); }
 
-    const Limits& limits() const { return limits_; }
-
   private:
     struct Connection;
     struct Exchange;
